@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <compare>
+#include <cstdint>
+
+namespace tarnivo {
+
+// Signed 16-bit whole number whose every operation is checked: a result outside
+// -32768..32767 throws OverflowError instead of wrapping.
+class Integer {
+public:
+    constexpr Integer() = default;
+    // Implicit from int so that literals read naturally; out-of-range values throw.
+    Integer(int value);  // NOLINT(google-explicit-constructor)
+
+    // Nearest whole number (ties to even), checked; NaN and infinities overflow.
+    static Integer round(double value);
+
+    [[nodiscard]] constexpr std::int16_t value() const noexcept { return value_; }
+    constexpr explicit operator int() const noexcept { return value_; }
+
+    friend Integer operator+(Integer a, Integer b);
+    friend Integer operator-(Integer a, Integer b);
+    friend Integer operator*(Integer a, Integer b);
+    Integer& operator+=(Integer other) { return *this = *this + other; }
+    Integer& operator-=(Integer other) { return *this = *this - other; }
+    Integer& operator*=(Integer other) { return *this = *this * other; }
+    Integer& operator++() { return *this += 1; }
+
+    friend constexpr bool operator==(Integer a, Integer b) noexcept { return a.value_ == b.value_; }
+    friend constexpr auto operator<=>(Integer a, Integer b) noexcept { return a.value_ <=> b.value_; }
+
+    // Truncating division and remainder with the sign of the dividend.
+    [[nodiscard]] Integer div(Integer divisor) const;
+    [[nodiscard]] Integer mod(Integer divisor) const;
+
+private:
+    std::int16_t value_ = 0;
+};
+
+}  // namespace tarnivo
