@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <memory>
+
+class QApplication;
+
+namespace tarnivo::tk {
+
+// The program's run time: creates the Qt application, installs font substitutes and
+// the keyboard rules of the windows, and runs the event loop.
+class Application {
+public:
+    Application(int& argc, char** argv);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Runs the event loop until the program ends; returns its exit status.
+    int run();
+
+    // Font substitutes and keyboard rules, for an application object made elsewhere (tests).
+    static void prepare();
+
+private:
+    std::unique_ptr<QApplication> app_;
+};
+
+}  // namespace tarnivo::tk

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+#include "app/toolkit/control.h"
+
+#include <QPainter>
+#include <QWidget>
+#include <charconv>
+#include <cmath>
+
+#include "app/toolkit/window.h"
+
+namespace tarnivo::tk {
+
+int toPixels(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+
+PixelRect toPixels(float left, float top, float width, float height) {
+    const int x = toPixels(left);
+    const int y = toPixels(top);
+    // Right and bottom edges are rounded on their own so neighbouring boxes meet.
+    return {x, y, toPixels(left + width) - x, toPixels(top + height) - y};
+}
+
+void Control::place(Container& container, std::string_view name, const Design& design) {
+    container_ = &container;
+    design_ = design;
+    const auto open = name.find('(');
+    name_ = std::string(name.substr(0, open));
+    if (open != std::string_view::npos) {
+        const auto digits = name.substr(open + 1);
+        std::from_chars(digits.data(), digits.data() + digits.size(), index_);
+    }
+    left_ = design.left;
+    top_ = design.top;
+    width_ = design.width;
+    height_ = design.height;
+    visible_ = design.visible;
+    enabled_ = design.enabled;
+    container.controls_.push_back(this);
+    create(design);
+    applyGeometry();
+    applyVisible();
+    applyEnabled();
+}
+
+std::string Control::fullName() const {
+    return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+Window* Control::window() const { return container_ != nullptr ? container_->owningWindow() : nullptr; }
+
+void Control::setLeft(float twips) {
+    left_ = twips;
+    applyGeometry();
+}
+void Control::setTop(float twips) {
+    top_ = twips;
+    applyGeometry();
+}
+void Control::setWidth(float twips) {
+    width_ = twips;
+    applyGeometry();
+}
+void Control::setHeight(float twips) {
+    height_ = twips;
+    applyGeometry();
+}
+
+void Control::setVisible(bool visible) {
+    visible_ = visible;
+    applyVisible();
+}
+
+void Control::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    applyEnabled();
+}
+
+bool Control::shownOnScreen() const { return visible_ && container_ != nullptr && container_->containerShown(); }
+bool Control::usable() const { return enabled_ && container_ != nullptr && container_->containerUsable(); }
+
+// A painted control covers any pixel its old or new extent touches, so the whole
+// container is redrawn; containers are small and this keeps moves free of trails.
+void Control::applyGeometry() { update(); }
+void Control::applyVisible() { update(); }
+void Control::applyEnabled() {}
+
+void Control::update() const {
+    if (container_ != nullptr && container_->surface() != nullptr) container_->surface()->update();
+}
+
+void Control::repaintNow() const {
+    if (container_ != nullptr && container_->surface() != nullptr) container_->surface()->repaint();
+}
+
+void Container::stackControls() {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        if (QWidget* w = (*it)->widget()) w->raise();
+    }
+}
+
+void Container::paintControls(QPainter& painter) const {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        const Control* control = *it;
+        if (control->widget() == nullptr && control->visible()) {
+            painter.save();
+            control->paint(painter);
+            painter.restore();
+        }
+    }
+}
+
+}  // namespace tarnivo::tk

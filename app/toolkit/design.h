@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tarnivo::tk {
+
+// Positions and sizes are twips: 1/1440 inch, 15 to a device-independent pixel.
+inline constexpr float TwipsPerPixel = 15.0F;
+
+// 0x00BBGGRR, or a system colour when the top bit is set (index in the low byte).
+using Colour = std::uint32_t;
+
+namespace colour {
+inline constexpr Colour system(std::uint8_t index) { return 0x80000000U | index; }
+inline constexpr Colour WindowText = system(8);
+inline constexpr Colour ButtonFace = system(15);
+inline constexpr Colour ButtonText = system(18);
+inline constexpr Colour Black = 0x00000000;
+inline constexpr Colour White = 0x00FFFFFF;
+inline constexpr Colour Red = 0x000000FF;
+inline constexpr Colour Green = 0x0000FF00;
+inline constexpr Colour Yellow = 0x0000FFFF;
+inline constexpr Colour LightYellow = 0x00C0FFFF;
+inline constexpr Colour PaleCyan = 0x00FFFFC0;
+}  // namespace colour
+
+struct FontSpec {
+    std::string face = "MS Sans Serif";
+    float points = 8.0F;
+    int weight = 400;  // 400 regular, 700 bold
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+enum class Align { Left, Centre, Right };
+
+// Everything a layout table says about one control. Each control kind reads the fields
+// that apply to it; the rest keep their defaults.
+struct Design {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+    std::string caption;  // caption of buttons, labels and frames; text of text boxes
+    int tabIndex = -1;
+    bool visible = true;
+    bool enabled = true;
+    FontSpec font = {};
+    Colour backColor = colour::ButtonFace;
+    Colour foreColor = colour::ButtonText;
+    Align align = Align::Left;
+    bool bordered = false;    // labels: single-line border
+    bool borderless = false;  // frames: no frame line and no caption
+    bool autoSize = false;    // labels: width follows the caption
+    bool transparent = false; // labels: no background
+    std::string picture;      // pictures: resource path
+    bool stretch = false;     // pictures: scale to the box
+    bool selected = false;    // option buttons: selected at load
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // lines
+    int lineWidth = 1;        // lines and shapes, in pixels
+    int interval = 0;         // timers, milliseconds
+    std::string accessibleName;  // option buttons without a caption
+};
+
+// Window-level settings of a window definition.
+struct WindowDesign {
+    std::string caption;
+    float clientWidth = 0;
+    float clientHeight = 0;
+    Colour backColor = colour::ButtonFace;
+    bool borderless = false;     // no title bar, no border, cannot be moved or resized
+    bool showInTaskbar = true;
+    std::string icon;            // resource path, empty for none
+};
+
+}  // namespace tarnivo::tk

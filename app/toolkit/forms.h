@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <typeindex>
+
+#include "app/toolkit/window.h"
+
+namespace tarnivo::tk {
+
+// The window slots: at most one instance of each window class, created and loaded on
+// first use and emptied by unload. When the last window goes, the program ends.
+class Forms {
+public:
+    // The loaded instance of W; loads it (running Form_Load to completion) if needed.
+    template <class W>
+    static W& get() {
+        if (W* loaded = find<W>()) return *loaded;
+        auto created = std::make_unique<W>();
+        W& window = *created;
+        adopt(typeid(W), std::move(created));
+        window.Form_Load();
+        return window;
+    }
+    template <class W>
+    static W* find() {
+        return static_cast<W*>(lookup(typeid(W)));
+    }
+    template <class W>
+    static bool isLoaded() {
+        return find<W>() != nullptr;
+    }
+
+    // Hides the window, stops its timers and empties its slot. The object itself is
+    // destroyed once the current event has been handled, so a window may unload itself.
+    static void unload(Window& window);
+    // Ends the program at once: every window closes without further events.
+    static void end(int exitCode = 0);
+
+    [[nodiscard]] static bool ended();
+    [[nodiscard]] static int exitCode();
+    [[nodiscard]] static int loadedCount();
+    // Destroys windows that were unloaded earlier.
+    static void collectGarbage();
+    // Empties every slot and forgets that the program ended, so that tests can start afresh.
+    static void reset();
+
+private:
+    static void adopt(std::type_index type, std::unique_ptr<Window> window);
+    static Window* lookup(std::type_index type);
+};
+
+}  // namespace tarnivo::tk

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#include "app/toolkit/frame.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPalette>
+#include <QWidget>
+
+#include "app/toolkit/qt_bridge.h"
+
+namespace tarnivo::tk {
+
+class FrameWidget : public QWidget {
+public:
+    explicit FrameWidget(const Frame& owner) : owner_(owner) {}
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        owner_.paintFrame(painter);
+    }
+
+private:
+    const Frame& owner_;
+};
+
+void Frame::create(const Design& /*design*/) { adoptWidget(new FrameWidget(*this)); }
+
+void Frame::paintFrame(QPainter& painter) const {
+    const QRect area = widget()->rect();
+    painter.fillRect(area, toQColor(design().backColor));
+    if (!design().borderless) {
+        const QFont font = toQFont(FontSpec{});
+        const QFontMetrics metrics(font);
+        const int lineTop = metrics.height() / 2;
+        // An etched line: dark, with a light line one pixel below and to the right.
+        const QRect box(0, lineTop, area.width() - 2, area.height() - lineTop - 2);
+        painter.setPen(QApplication::palette().color(QPalette::Dark));
+        painter.drawRect(box);
+        painter.setPen(QApplication::palette().color(QPalette::Light));
+        painter.drawRect(box.translated(1, 1));
+        if (!caption().empty()) {
+            const QString text = toQString(caption());
+            const QRect textArea(6, 0, metrics.horizontalAdvance(text) + 4, metrics.height());
+            painter.fillRect(textArea, toQColor(design().backColor));
+            painter.setFont(font);
+            painter.setPen(toQColor(design().foreColor));
+            painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, text);
+        }
+    }
+    paintControls(painter);
+}
+
+}  // namespace tarnivo::tk

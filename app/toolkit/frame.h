@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+#include "app/toolkit/widget_control.h"
+
+namespace tarnivo::tk {
+
+class FrameWidget;
+
+// A frame: a captioned border around a group of controls, which move with it, are
+// clipped to it and are hidden with it. Frames nest.
+class Frame : public WidgetControl, public Container {
+public:
+    [[nodiscard]] const std::string& caption() const { return design().caption; }
+
+    [[nodiscard]] QWidget* surface() const override { return widget(); }
+    Window* owningWindow() override { return window(); }
+    [[nodiscard]] bool containerShown() const override { return shownOnScreen(); }
+    [[nodiscard]] bool containerUsable() const override { return usable(); }
+    [[nodiscard]] bool canTakeFocus() const override { return false; }
+
+    // Paints background, border and caption, then the painted controls inside.
+    void paintFrame(QPainter& painter) const;
+
+protected:
+    void create(const Design& design) override;
+};
+
+}  // namespace tarnivo::tk

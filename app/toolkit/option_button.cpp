@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "app/toolkit/option_button.h"
+
+#include <QFocusEvent>
+#include <QRadioButton>
+
+#include "app/toolkit/dispatch.h"
+#include "app/toolkit/qt_bridge.h"
+#include "app/toolkit/window.h"
+
+namespace tarnivo::tk {
+
+class OptionWidget : public QRadioButton {
+public:
+    explicit OptionWidget(OptionButton& owner) : owner_(owner) {}
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        QRadioButton::focusOutEvent(event);
+        owner_.focusLost();
+    }
+
+private:
+    OptionButton& owner_;
+};
+
+void OptionButton::create(const Design& design) {
+    radio_ = new OptionWidget(*this);
+    adoptWidget(radio_);
+    radio_->setAutoExclusive(true);
+    radio_->setFocusPolicy(Qt::StrongFocus);
+    if (!design.accessibleName.empty()) {
+        radio_->setAccessibleName(toQString(design.accessibleName));
+        radio_->setToolTip(toQString(design.accessibleName));
+    }
+    settingValue_ = true;
+    radio_->setChecked(design.selected);
+    settingValue_ = false;
+    QObject::connect(radio_, &QRadioButton::toggled, [this](bool checked) { userToggled(checked); });
+}
+
+bool OptionButton::value() const { return radio_ != nullptr && radio_->isChecked(); }
+
+void OptionButton::setValue(bool selected) {
+    if (radio_ == nullptr || selected == value()) return;
+    settingValue_ = true;
+    if (selected) {
+        radio_->setChecked(true);  // the group clears the others
+    } else {
+        // An exclusive group refuses to clear its selected button, so step outside it.
+        radio_->setAutoExclusive(false);
+        radio_->setChecked(false);
+        radio_->setAutoExclusive(true);
+    }
+    settingValue_ = false;
+    if (selected && onClick) onClick(index());
+}
+
+void OptionButton::userToggled(bool checked) {
+    if (settingValue_ || !checked || !onClick) return;
+    dispatch([this] { onClick(index()); });
+}
+
+void OptionButton::focusLost() {
+    const Window* owner = window();
+    if (!onLostFocus || owner == nullptr || owner->unloaded()) return;
+    dispatch([this] { onLostFocus(index()); });
+}
+
+}  // namespace tarnivo::tk

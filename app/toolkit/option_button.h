@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+
+#include "app/toolkit/widget_control.h"
+
+class QRadioButton;
+
+namespace tarnivo::tk {
+
+// Option button. The options of one container form one group in which one at most is
+// selected; selecting an unselected one, by the user or by setValue(true), clears the
+// others and raises Click with its index before the setter returns.
+class OptionButton : public WidgetControl {
+public:
+    std::function<void(int index)> onClick;
+    std::function<void(int index)> onLostFocus;
+
+    [[nodiscard]] bool value() const;
+    void setValue(bool selected);
+
+protected:
+    void create(const Design& design) override;
+
+private:
+    friend class OptionWidget;
+    void userToggled(bool checked);
+    void focusLost();
+    QRadioButton* radio_ = nullptr;
+    bool settingValue_ = false;
+};
+
+}  // namespace tarnivo::tk

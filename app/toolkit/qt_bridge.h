@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Conversions between the design's units and Qt's; used inside the toolkit and by tests.
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <string>
+
+#include "app/toolkit/design.h"
+
+namespace tarnivo::tk {
+
+QColor toQColor(Colour colour);
+QFont toQFont(const FontSpec& font);
+QRect toQRect(float left, float top, float width, float height);
+inline QString toQString(const std::string& text) { return QString::fromStdString(text); }
+inline std::string fromQString(const QString& text) { return text.toStdString(); }
+
+}  // namespace tarnivo::tk

@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#include "app/toolkit/services.h"
+
+#include <QDate>
+#include <QLocale>
+
+namespace tarnivo::tk {
+
+std::string currentDateText() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+}  // namespace tarnivo::tk

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#include "app/toolkit/timer.h"
+
+#include <QTimer>
+
+#include "app/toolkit/dispatch.h"
+#include "app/toolkit/window.h"
+
+namespace tarnivo::tk {
+
+Timer::Timer() : timer_(std::make_unique<QTimer>()) {
+    QObject::connect(timer_.get(), &QTimer::timeout, [this] {
+        dispatch([this] {
+            if (onTimer) onTimer();
+        });
+    });
+}
+
+Timer::~Timer() = default;
+
+void Timer::place(Window& window, std::string_view name, int intervalMs, bool enabled) {
+    name_ = name;
+    window.registerTimer(*this);
+    timer_->setInterval(intervalMs);
+    if (enabled) timer_->start();
+}
+
+bool Timer::running() const { return timer_->isActive(); }
+int Timer::interval() const { return timer_->interval(); }
+void Timer::stop() { timer_->stop(); }
+
+}  // namespace tarnivo::tk

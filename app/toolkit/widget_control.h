@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/toolkit/control.h"
+
+namespace tarnivo::tk {
+
+// A control backed by a Qt widget of its own (buttons, text boxes, options, frames).
+class WidgetControl : public Control {
+public:
+    ~WidgetControl() override;
+    [[nodiscard]] QWidget* widget() const override { return widget_; }
+    // Moves the focus here; a hidden or disabled control refuses with ControlError.
+    void setFocus();
+
+protected:
+    // Takes ownership through the container's widget tree.
+    void adoptWidget(QWidget* widget);
+    void applyGeometry() override;
+    void applyVisible() override;
+    void applyEnabled() override;
+    [[nodiscard]] bool canTakeFocus() const override;
+
+private:
+    QWidget* widget_ = nullptr;
+};
+
+}  // namespace tarnivo::tk

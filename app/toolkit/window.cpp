@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: MIT
+#include "app/toolkit/window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+#include <map>
+
+#include "app/toolkit/dispatch.h"
+#include "app/toolkit/forms.h"
+#include "app/toolkit/frame.h"
+#include "app/toolkit/option_button.h"
+#include "app/toolkit/qt_bridge.h"
+#include "app/toolkit/timer.h"
+#include "app/toolkit/window_widget.h"
+
+namespace tarnivo::tk {
+
+namespace {
+constexpr const char* OwnerProperty = "tarnivoWindow";
+}
+
+WindowWidget::WindowWidget(Window& owner) : owner_(owner) {
+    setProperty(OwnerProperty, QVariant::fromValue(static_cast<void*>(&owner)));
+}
+
+Window* WindowWidget::windowOf(const QWidget* widget) {
+    if (widget == nullptr) return nullptr;
+    const QWidget* top = widget->window();
+    const QVariant owner = top->property(OwnerProperty);
+    return owner.isValid() ? static_cast<Window*>(owner.value<void*>()) : nullptr;
+}
+
+void WindowWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(owner_.backColor()));
+    owner_.paintControls(painter);
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+    // The window decides for itself; Qt never closes it behind the program's back.
+    event->ignore();
+    if (!owner_.unloaded()) dispatch([this] { owner_.closeRequested(); });
+}
+
+Window::Window(const WindowDesign& design)
+    : design_(design), widget_(std::make_unique<WindowWidget>(*this)), caption_(design.caption),
+      backColor_(design.backColor) {
+    Qt::WindowFlags flags = Qt::Window;
+    if (design.borderless) flags |= Qt::FramelessWindowHint;
+    // A tool window keeps out of the taskbar.
+    if (!design.showInTaskbar) flags |= Qt::Tool;
+    widget_->setWindowFlags(flags);
+    widget_->setWindowTitle(toQString(caption_));
+    widget_->resize(toPixels(design.clientWidth), toPixels(design.clientHeight));
+    if (!design.icon.empty()) widget_->setWindowIcon(QIcon(toQString(design.icon)));
+}
+
+Window::~Window() {
+    // Controls are members of the derived class and are gone by now; their widgets
+    // are children of widget_ and go with it.
+    widget_.reset();
+}
+
+void Window::closeRequested() { Forms::unload(*this); }
+
+void Window::setCaption(std::string_view caption) {
+    caption_ = caption;
+    widget_->setWindowTitle(toQString(caption_));
+}
+
+void Window::setBackColor(Colour colour) {
+    backColor_ = colour;
+    widget_->update();
+}
+
+void Window::setEnabled(bool enabled) {
+    enabled_ = enabled;
+    widget_->setEnabled(enabled);
+}
+
+void Window::setVisible(bool visible) {
+    if (visible) {
+        show();
+        return;
+    }
+    visible_ = false;
+    widget_->hide();
+}
+
+void Window::show() {
+    visible_ = true;
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        for (Control* control : allControls()) {
+            if (auto* frame = dynamic_cast<Frame*>(control)) frame->stackControls();
+        }
+        stackControls();
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            widget_->move(area.center() - QPoint(widget_->width() / 2, widget_->height() / 2));
+        }
+        const auto stops = tabStops();
+        if (!stops.empty()) stops.front()->widget()->setFocus(Qt::TabFocusReason);
+    }
+    widget_->show();
+    widget_->raise();
+    widget_->activateWindow();
+}
+
+QWidget* Window::surface() const { return widget_.get(); }
+QWidget* Window::topLevelWidget() const { return widget_.get(); }
+
+std::vector<Control*> Window::allControls() const {
+    std::vector<Control*> result;
+    std::vector<const Container*> pending{this};
+    while (!pending.empty()) {
+        const Container* container = pending.back();
+        pending.pop_back();
+        for (Control* control : container->controls()) {
+            result.push_back(control);
+            if (const auto* frame = dynamic_cast<const Frame*>(control)) pending.push_back(frame);
+        }
+    }
+    return result;
+}
+
+Control* Window::focusedControl() const {
+    const QWidget* focus = widget_->focusWidget();
+    if (focus == nullptr) return nullptr;
+    for (Control* control : allControls()) {
+        if (control->widget() == focus) return control;
+    }
+    return nullptr;
+}
+
+std::vector<Control*> Window::tabStops() const {
+    std::vector<Control*> stops;
+    std::map<const Container*, Control*> groupStops;  // one stop per option group
+    for (Control* control : allControls()) {
+        if (!control->canTakeFocus()) continue;
+        if (auto* option = dynamic_cast<OptionButton*>(control)) {
+            Control*& stop = groupStops[option->container()];
+            const bool better = stop == nullptr || (option->value() && !static_cast<OptionButton*>(stop)->value()) ||
+                                (option->value() == static_cast<OptionButton*>(stop)->value() &&
+                                 option->tabIndex() < stop->tabIndex());
+            if (better) stop = option;
+            continue;
+        }
+        stops.push_back(control);
+    }
+    for (const auto& [group, stop] : groupStops) stops.push_back(stop);
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
+    return stops;
+}
+
+void Window::focusNextControl(bool forward) {
+    const auto stops = tabStops();
+    if (stops.empty()) return;
+    const Control* current = focusedControl();
+    const int count = static_cast<int>(stops.size());
+    const auto at = [&](int i) { return stops[static_cast<std::size_t>(((i % count) + count) % count)]; };
+    int next = forward ? 0 : count - 1;
+    if (current != nullptr) {
+        const auto found = std::find(stops.begin(), stops.end(), current);
+        if (found != stops.end()) {
+            next = static_cast<int>(found - stops.begin()) + (forward ? 1 : -1);
+        } else {
+            // The focus is on no stop (say an unselected option): go on from its tab index.
+            const int tab = current->tabIndex();
+            if (forward) {
+                const auto after = std::find_if(stops.begin(), stops.end(), [&](auto* c) { return c->tabIndex() > tab; });
+                next = static_cast<int>(after - stops.begin());
+            } else {
+                const auto before = std::find_if(stops.rbegin(), stops.rend(), [&](auto* c) { return c->tabIndex() < tab; });
+                next = static_cast<int>(stops.rend() - before) - 1;
+            }
+        }
+    }
+    at(next)->widget()->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void Window::markUnloaded() {
+    unloaded_ = true;
+    for (Timer* timer : timers_) timer->stop();
+    visible_ = false;
+    widget_->hide();
+}
+
+}  // namespace tarnivo::tk

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/toolkit/control.h"
+#include "app/toolkit/design.h"
+
+class QWidget;
+
+namespace tarnivo::tk {
+
+class CommandButton;
+class Timer;
+class WindowWidget;
+
+// A top-level window of the program. A window class derives from it, holds its
+// controls as members, places them in its constructor from its layout table and
+// handles their events. One instance per class lives in its slot (see Forms).
+class Window : public Container {
+public:
+    explicit Window(const WindowDesign& design);
+    ~Window() override;
+
+    // Runs once, when the window is loaded, before it is shown.
+    virtual void Form_Load() {}
+    // The desktop asked the window to close (title-bar button, Alt+F4): unloads it.
+    virtual void closeRequested();
+
+    [[nodiscard]] const WindowDesign& design() const { return design_; }
+    [[nodiscard]] const std::string& caption() const { return caption_; }
+    void setCaption(std::string_view caption);
+    [[nodiscard]] Colour backColor() const { return backColor_; }
+    void setBackColor(Colour colour);
+    [[nodiscard]] bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    [[nodiscard]] bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    // Shows the window, centred on the screen the first time, and activates it.
+    void show();
+
+    // Enter presses this button while it is enabled.
+    void setDefaultButton(CommandButton& button) { defaultButton_ = &button; }
+    [[nodiscard]] CommandButton* defaultButton() const { return defaultButton_; }
+
+    // The control that has (or, while the window is inactive, will get) the focus.
+    [[nodiscard]] Control* focusedControl() const;
+    // Moves the focus to the next (or previous) control in tab order, skipping hidden
+    // and disabled ones; an option group is one stop, on its selected button.
+    void focusNextControl(bool forward);
+    [[nodiscard]] std::vector<Control*> tabStops() const;
+
+    [[nodiscard]] bool unloaded() const { return unloaded_; }
+
+    [[nodiscard]] QWidget* surface() const override;
+    Window* owningWindow() override { return this; }
+    [[nodiscard]] bool containerShown() const override { return visible_; }
+    [[nodiscard]] bool containerUsable() const override { return enabled_; }
+
+    // The window's own widget; only the toolkit and its tests reach it.
+    [[nodiscard]] QWidget* topLevelWidget() const;
+
+private:
+    friend class Forms;
+    friend class Timer;
+    void markUnloaded();
+    void registerTimer(Timer& timer) { timers_.push_back(&timer); }
+    [[nodiscard]] std::vector<Control*> allControls() const;
+
+    WindowDesign design_;
+    std::unique_ptr<WindowWidget> widget_;
+    std::string caption_;
+    Colour backColor_;
+    bool enabled_ = true;
+    bool visible_ = false;
+    bool shownBefore_ = false;
+    bool unloaded_ = false;
+    CommandButton* defaultButton_ = nullptr;
+    std::vector<Timer*> timers_;
+};
+
+}  // namespace tarnivo::tk

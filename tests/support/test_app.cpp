@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include "tests/support/test_app.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <QWidget>
+#include <cstdlib>
+
+#include "app/toolkit/application.h"
+#include "app/toolkit/dispatch.h"
+#include "app/toolkit/forms.h"
+
+namespace tarnivo::testing {
+
+namespace {
+std::vector<std::string>& errors() {
+    static std::vector<std::string> list;
+    return list;
+}
+}  // namespace
+
+void ensureApplication() {
+    if (QApplication::instance() != nullptr) return;
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "tarnivo-tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);  // lives for the whole test program
+    tk::Application::prepare();
+    tk::setErrorReporter([](const std::string& title, const std::string& message) {
+        errors().push_back(title + ": " + message);
+    });
+}
+
+const std::vector<std::string>& reportedErrors() { return errors(); }
+
+void resetProgram() {
+    tk::Forms::reset();
+    errors().clear();
+    QApplication::processEvents();
+}
+
+QWidget* widgetOf(const tk::Control& control) { return control.widget(); }
+QWidget* widgetOf(const tk::Window& window) { return window.topLevelWidget(); }
+
+QImage grabWindow(const tk::Window& window, const std::string& name) {
+    QWidget* widget = window.topLevelWidget();
+    const QImage image = widget->grab().toImage();
+    const QString folder = QStringLiteral(TARNIVO_BUILD_DIR "/screens");
+    QDir().mkpath(folder);
+    image.save(folder + "/" + QString::fromStdString(name) + ".png");
+    return image;
+}
+
+void settle(int milliseconds) {
+    QApplication::processEvents();
+    if (milliseconds > 0) QTest::qWait(milliseconds);
+    QApplication::processEvents();
+}
+
+}  // namespace tarnivo::testing
