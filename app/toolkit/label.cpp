@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/toolkit/label.h"
 
-#include <QBitmap>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
 
 #include "app/toolkit/qt_bridge.h"
@@ -22,16 +22,22 @@ Qt::Alignment horizontal(Align align) {
     }
 }
 
-// Pictures are drawn on silver; that exact colour is left out when they are painted.
+// Pictures are black drawings on silver (192, 192, 192). Each pixel becomes black with
+// the coverage its grey stands for, so antialiased edges merge with any background.
 const QPixmap& keyedPixmap(const std::string& path) {
     static QHash<QString, QPixmap> cache;
     const QString key = toQString(path);
     auto found = cache.find(key);
     if (found == cache.end()) {
-        const QImage image(key);
-        QPixmap pixmap = QPixmap::fromImage(image);
-        if (!image.isNull()) pixmap.setMask(QBitmap::fromImage(image.createMaskFromColor(qRgb(192, 192, 192), Qt::MaskInColor)));
-        found = cache.insert(key, pixmap);
+        QImage image = QImage(key).convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int grey = std::min(qGray(row[x]), 192);
+                row[x] = qRgba(0, 0, 0, (192 - grey) * 255 / 192);
+            }
+        }
+        found = cache.insert(key, QPixmap::fromImage(image));
     }
     return *found;
 }

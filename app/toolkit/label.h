@@ -33,7 +33,8 @@ private:
 };
 
 // A picture from the program's resources, at its natural size or stretched to its box.
-// Its exact silver background (0xC0C0C0) is left out, so it merges with what is behind.
+// Pictures are black ink on silver (0xC0C0C0); the silver is left out, so the ink
+// stands on whatever is behind.
 class Picture : public Control {
 public:
     void paint(QPainter& painter) const override;
