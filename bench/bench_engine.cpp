@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+// Time of drawing one problem, of marking one submission, and of solving every
+// possible exponent table once.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
+
+#include "app/runtime/random_source.h"
+#include "engine/marking.h"
+#include "engine/problem.h"
+#include "engine/submit.h"
+
+namespace {
+
+using namespace tarnivo;
+
+// Steps the twelve cells of the table like the digits of a base-3 number; false once
+// it has wrapped round to all zeros.
+bool nextTable(ExponentTable& grid) {
+    for (int t = 4; t >= 1; --t) {
+        for (int j = 3; j >= 1; --j) {
+            if (grid(t, j) < 2) {
+                grid(t, j) += 1;
+                return true;
+            }
+            grid(t, j) = 0;
+        }
+    }
+    return false;
+}
+
+void BM_GenerateProblem(benchmark::State& state) {
+    RandomSource random;
+    for (auto _ : state) benchmark::DoNotOptimize(GenerateProblem(random));
+}
+BENCHMARK(BM_GenerateProblem);
+
+void BM_SubmitFullyRight(benchmark::State& state) {
+    const std::array<std::string, 3> keys{"2", "6", "3"};
+    const std::array<std::string, 3> boxes{"2", " 6 ", "3"};
+    Score score;
+    for (auto _ : state) benchmark::DoNotOptimize(Submit(score, boxes, keys, "7", ProblemLimit));
+}
+BENCHMARK(BM_SubmitFullyRight);
+
+void BM_SubmitWrong(benchmark::State& state) {
+    const std::array<std::string, 3> keys{"2", "6", "3"};
+    const std::array<std::string, 3> boxes{"02", "6", ""};
+    Score score;
+    for (auto _ : state) benchmark::DoNotOptimize(Submit(score, boxes, keys, "7", ProblemLimit));
+}
+BENCHMARK(BM_SubmitWrong);
+
+void BM_SweepAllTables(benchmark::State& state) {
+    for (auto _ : state) {
+        ExponentTable grid;
+        long tables = 0;
+        long needingForm = 0;
+        do {
+            const DrillProblem problem = SolveExponents(PrimeBases(), grid);
+            needingForm += NeedsAnswerForm(problem.answerKey) ? 1 : 0;
+            ++tables;
+        } while (nextTable(grid));
+        if (tables != 531441 || needingForm != 321393) state.SkipWithError("the sweep miscounted");
+        benchmark::DoNotOptimize(needingForm);
+    }
+}
+BENCHMARK(BM_SweepAllTables)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

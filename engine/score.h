@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/runtime/counter.h"
+
+namespace tarnivo {
+
+// The score of one set: every submission and every fully right one. It only grows.
+class Score {
+public:
+    [[nodiscard]] const Counter& RightCount() const noexcept { return rightCount_; }
+    [[nodiscard]] const Counter& TotalCount() const noexcept { return totalCount_; }
+
+    void countSubmission() { totalCount_.increment(); }
+    void countRight() { rightCount_.increment(); }
+
+private:
+    Counter rightCount_;
+    Counter totalCount_;
+};
+
+}  // namespace tarnivo
