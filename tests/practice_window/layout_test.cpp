@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: MIT
+// The loaded practice window against its layout: every control in its container, in
+// drawing order, with its position, caption, tab index, visibility and styling.
+#include <QFontInfo>
+#include <map>
+#include <optional>
+
+#include "app/toolkit/qt_bridge.h"
+#include "tests/practice_window/practice_fixture.h"
+
+namespace practice_test {
+namespace {
+
+struct Row {
+    const char* name;
+    float left, top, width, height;
+    const char* caption;
+    int tab;
+    bool visible = true;
+    bool enabled = true;
+};
+
+struct ContainerRows {
+    const char* container;
+    std::vector<Row> rows;  // topmost first
+};
+
+// Lines carry their end points in place of left, top, width and height.
+const std::vector<ContainerRows> Layout = {
+    {"frmTarnivo",
+     {{"cmdStart", 7215, 2055, 1215, 495, "Start", 0},
+      {"cmdPrintIt", 8205, 4380, 705, 645, "Print Results", 28, false, false},
+      {"fraAnswer", 405, 2265, 5025, 4845, "Answer", 21},
+      {"fraKey", 3195, 435, 2445, 1725, "Key", 17},
+      {"cmdExit", 7590, 5475, 1215, 495, "E&xit", 29},
+      {"cmdSubmit", 5505, 3165, 1215, 495, "&Submit", 5, true, false},
+      {"cmdNew", 5490, 3720, 1215, 495, "&Next", 6, true, false},
+      {"fraProb", 360, 420, 2445, 1725, "Simplify", 12},
+      {"fraStudentData", 0, 7140, 8880, 645, "Student Data", 1},
+      {"lblTitle", 195, 1065, 6480, 1125, "Tarnivo Program", 32, false},
+      {"Label4", 6210, 120, 1350, 255, "Current Problem", 31},
+      {"lblProbCount", 6405, 420, 660, 555, "0", 30},
+      {"lblRight", 6930, 3045, 960, 480, "0", 27},
+      {"lblWrong", 6960, 3765, 975, 465, "0", 26},
+      {"lblPercent", 6810, 4485, 1350, 480, "0%", 25},
+      {"Label1", 6975, 2850, 900, 195, "Right", 24},
+      {"Label2", 6960, 3555, 900, 195, "Total", 23},
+      {"Label3", 6990, 4275, 900, 195, "Grade", 22}}},
+    {"fraProb",
+     {{"Line1", 60, 915, 2145, 930, "", -1},
+      {"lblProb(3)", 1560, 1020, 225, 495, "0", 16},
+      {"lblProb(2)", 585, 1005, 225, 495, "0", 15},
+      {"lblProb(1)", 1560, 405, 225, 495, "0", 14},
+      {"lblProb(0)", 585, 405, 225, 495, "0", 13},
+      {"Image2", 1005, 285, 1215, 555, "", -1},
+      {"Image3", 1035, 945, 1215, 495, "", -1}}},
+    {"fraKey",
+     {{"lblProb(6)", 1110, 1020, 225, 495, "0", 20},
+      {"lblProb(5)", 1515, 405, 225, 495, "0", 19},
+      {"lblProb(4)", 570, 375, 225, 495, "0", 18},
+      {"Line2", 60, 915, 2265, 930, "", -1},
+      {"Image1", 1005, 285, 1215, 555, "", -1}}},
+    {"fraAnswer",
+     {{"Frame1", 45, 255, 1170, 4545, "", 33},
+      {"txtAnswer(2)", 2745, 2250, 1065, 540, "", 4},
+      {"txtAnswer(1)", 3585, 1380, 1065, 540, "", 3},
+      {"txtAnswer(0)", 1830, 1365, 1065, 540, "", 2},
+      {"lneViniculum", 1875, 2040, 4710, 2055, "", -1},
+      {"imgRadical", 3015, 1200, 1770, 765, "", -1}}},
+    {"Frame1",
+     {{"optAnswerForm(6)", 135, 3840, 240, 315, "", 40},
+      {"optAnswerForm(5)", 150, 3240, 240, 315, "", 39},
+      {"optAnswerForm(4)", 165, 2775, 240, 315, "", 38},
+      {"optAnswerForm(3)", 180, 2370, 240, 315, "", 37},
+      {"optAnswerForm(2)", 150, 1785, 240, 315, "", 36},
+      {"optAnswerForm(1)", 225, 1065, 240, 315, "", 35},
+      {"optAnswerForm(0)", 195, 315, 240, 315, "", 34},
+      {"Image4", 450, 0, 675, 4440, "", -1}}},
+    {"fraStudentData",
+     {{"lblPeriod", 45, 90, 645, 435, "18", 11},
+      {"lblDate", 1755, 90, 1590, 435, "", 10},
+      {"lblID", 795, 90, 855, 435, "", 9},
+      {"lblName", 3420, 90, 3645, 435, "", 8},
+      {"lblTeacher", 7095, 105, 1635, 435, "", 7}}},
+};
+
+std::string captionOf(const tk::Control& control) {
+    if (const auto* label = dynamic_cast<const tk::Label*>(&control)) return label->caption();
+    if (const auto* button = dynamic_cast<const tk::CommandButton*>(&control)) return button->caption();
+    if (const auto* frame = dynamic_cast<const tk::Frame*>(&control)) return frame->caption();
+    if (const auto* box = dynamic_cast<const tk::TextBox*>(&control)) return box->text();
+    return "";
+}
+
+const tk::Container* containerNamed(const frmTarnivo& form, const std::string& name) {
+    if (name == "frmTarnivo") return &form;
+    for (const tk::Frame* frame : {&form.fraProb, &form.fraKey, &form.fraAnswer, &form.Frame1, &form.fraStudentData})
+        if (frame->fullName() == name) return frame;
+    return nullptr;
+}
+
+TEST_F(PracticeWindow, EveryControlStandsInItsContainerAsDesigned) {
+    for (const ContainerRows& table : Layout) {
+        SCOPED_TRACE(table.container);
+        const tk::Container* container = containerNamed(*form, table.container);
+        ASSERT_NE(container, nullptr);
+        const auto& placed = container->controls();
+        ASSERT_EQ(placed.size(), table.rows.size());
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            const Row& row = table.rows[i];
+            const tk::Control& control = *placed[i];
+            SCOPED_TRACE(row.name);
+            // Drawing order: the container holds its controls topmost first.
+            EXPECT_EQ(control.fullName(), row.name);
+            if (const auto* line = dynamic_cast<const tk::Line*>(&control)) {
+                EXPECT_EQ(line->x1(), row.left);
+                EXPECT_EQ(line->y1(), row.top);
+                EXPECT_EQ(line->x2(), row.width);
+                EXPECT_EQ(line->y2(), row.height);
+                EXPECT_EQ(line->design().lineWidth, 3);
+            } else {
+                EXPECT_EQ(control.left(), row.left);
+                EXPECT_EQ(control.top(), row.top);
+                // The number labels size themselves to their caption in the face the
+                // system has; the table's sizes were made for the named face.
+                const bool autoSized = control.design().autoSize;
+                EXPECT_NEAR(control.width(), row.width, autoSized ? 90.0F : 0.0F);
+                EXPECT_NEAR(control.height(), row.height, autoSized ? 90.0F : 0.0F);
+            }
+            EXPECT_EQ(captionOf(control), row.caption);
+            EXPECT_EQ(control.tabIndex(), row.tab);
+            EXPECT_EQ(control.visible(), row.visible);
+            EXPECT_EQ(control.enabled(), row.enabled);
+        }
+    }
+}
+
+struct Style {
+    std::optional<tk::FontSpec> font;
+    tk::Colour back;
+    tk::Align align = tk::Align::Left;
+    bool bordered = false;
+};
+
+TEST_F(PracticeWindow, TextStylesColoursAndBordersAreTheDesigned) {
+    const tk::FontSpec number{"Arial Narrow", 21.75F, 700};
+    const tk::FontSpec score{"MS Sans Serif", 18.0F, 700};
+    const tk::FontSpec student{"Times New Roman", 15.75F, 700};
+    const tk::FontSpec title{"Myriad Roman", 36.0F, 400};
+    const tk::Colour face = tk::colour::ButtonFace;
+    using tk::Align;
+    const std::map<std::string, Style> styles = {
+        {"lblProbCount", {number, 0x00C0FFFF, Align::Centre, true}},
+        {"lblRight", {score, 0x00C0FFC0, Align::Centre, true}},
+        {"lblWrong", {score, 0x00C0C0FF, Align::Centre, true}},
+        {"lblPercent", {score, 0x00C0FFFF, Align::Centre, true}},
+        {"lblTitle", {title, 0x00FFFFFF, Align::Left, true}},
+        {"Label4", {std::nullopt, face}},
+        {"Label1", {std::nullopt, face, Align::Centre}},
+        {"Label2", {std::nullopt, face, Align::Centre}},
+        {"Label3", {std::nullopt, face, Align::Centre}},
+        {"lblPeriod", {student, 0x00C0E0FF, Align::Centre, true}},
+        {"lblDate", {student, 0x00C0E0FF, Align::Centre, true}},
+        {"lblID", {student, 0x00C0E0FF, Align::Centre, true}},
+        {"lblName", {student, 0x00C0E0FF, Align::Centre, true}},
+        {"lblTeacher", {student, 0x00C0E0FF, Align::Centre, true}},
+    };
+    for (const auto& [name, style] : styles) {
+        SCOPED_TRACE(name);
+        const tk::Label* label = nullptr;
+        for (const tk::Label* candidate : {&form->lblProbCount, &form->lblRight, &form->lblWrong, &form->lblPercent,
+                                           &form->lblTitle, &form->Label4, &form->Label1, &form->Label2, &form->Label3,
+                                           &form->lblPeriod, &form->lblDate, &form->lblID, &form->lblName,
+                                           &form->lblTeacher})
+            if (candidate->name() == name) label = candidate;
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->design().font, style.font.value_or(tk::FontSpec{}));
+        EXPECT_EQ(label->backColor(), style.back);
+        EXPECT_EQ(label->foreColor(), tk::colour::ButtonText);
+        EXPECT_EQ(label->design().align, style.align);
+        EXPECT_EQ(label->design().bordered, style.bordered);
+    }
+    for (const tk::Label& digit : form->lblProb) {
+        SCOPED_TRACE(digit.fullName());
+        EXPECT_EQ(digit.design().font, number);
+        EXPECT_TRUE(digit.design().autoSize);
+        EXPECT_EQ(digit.design().align, Align::Centre);
+        EXPECT_FALSE(digit.design().bordered);
+        EXPECT_EQ(digit.backColor(), face);
+    }
+    for (const tk::TextBox& box : form->txtAnswer) {
+        SCOPED_TRACE(box.fullName());
+        EXPECT_EQ(box.design().font, number);
+        EXPECT_EQ(box.backColor(), 0x00FFFFC0U);
+        EXPECT_EQ(box.design().align, Align::Centre);
+    }
+    // The number style is drawn narrow and bold in whatever face stands in for it.
+    const QFontInfo numberFace(tk::toQFont(number));
+    EXPECT_TRUE(numberFace.bold());
+    EXPECT_EQ(numberFace.pixelSize(), 29);
+
+    EXPECT_TRUE(form->fraStudentData.design().borderless);
+    EXPECT_EQ(form->fraStudentData.design().backColor, 0x00E0E0E0U);
+    EXPECT_EQ(form->fraStudentData.design().foreColor, 0x80000008U);
+    EXPECT_TRUE(form->Frame1.design().borderless);
+    for (const tk::Frame* frame : {&form->fraProb, &form->fraKey, &form->fraAnswer})
+        EXPECT_FALSE(frame->design().borderless) << frame->name();
+
+    for (const tk::Picture* radical : {&form->Image1, &form->Image2, &form->Image3, &form->imgRadical}) {
+        EXPECT_EQ(radical->design().picture, ":/assets/RadicalPicture.png") << radical->name();
+        EXPECT_TRUE(radical->design().stretch) << radical->name();
+    }
+    EXPECT_EQ(form->Image4.design().picture, ":/assets/AnswerFormsPicture.png");
+    EXPECT_FALSE(form->Image4.design().stretch);
+}
+
+TEST_F(PracticeWindow, LoadsIntoTheReadyState) {
+    EXPECT_EQ(form->caption(), "Tarnivo Practice");
+    EXPECT_EQ(form->design().icon, ":/assets/PracticeIcon.png");
+    EXPECT_FALSE(form->design().borderless);
+    EXPECT_TRUE(form->design().showInTaskbar);
+    EXPECT_EQ(widgetOf(*form)->size(), QSize(612, 529));
+    EXPECT_FALSE(widgetOf(*form)->windowIcon().isNull());
+    EXPECT_EQ(form->backColor(), tk::colour::ButtonFace);
+
+    const tarnivo::SavedLayout saved = form->savedLayout();
+    EXPECT_EQ(saved, (tarnivo::SavedLayout{1830, 3585, 2745, 3015, 4710}));
+    EXPECT_EQ(form->problemLimit(), tarnivo::Integer(20));
+    EXPECT_TRUE(form->score().RightCount().isEmpty());
+    EXPECT_TRUE(form->score().TotalCount().isEmpty());
+
+    EXPECT_EQ(form->selectedAnswerForm(), 0);
+    int selected = 0;
+    for (const tk::OptionButton& option : form->optAnswerForm) selected += option.value() ? 1 : 0;
+    EXPECT_EQ(selected, 1);
+    for (const tk::Frame* frame : {&form->fraProb, &form->fraKey, &form->fraAnswer, &form->fraStudentData})
+        EXPECT_TRUE(frame->shownOnScreen()) << frame->name();
+    EXPECT_EQ(focused(), &form->cmdStart);
+
+    // Each shape option says in words which formula it stands beside.
+    const std::array<const char*, 7> words{"a root b over c", "root b over c", "a over c", "a root b",
+                                           "a", "root b", "1 over c"};
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const QWidget* option = widgetOf(form->optAnswerForm[i]);
+        EXPECT_EQ(option->accessibleName().toStdString(), words[i]);
+        EXPECT_EQ(option->toolTip().toStdString(), words[i]);
+    }
+}
+
+TEST_F(PracticeWindow, TabFromStartSkipsWhatCannotBeUsed) {
+    const std::vector<const tk::Control*> expected{&form->txtAnswer[0], &form->txtAnswer[1], &form->txtAnswer[2],
+                                                   &form->cmdExit,      &form->optAnswerForm[0], &form->cmdStart};
+    ASSERT_EQ(focused(), &form->cmdStart);
+    for (const tk::Control* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(focused(), next) << "expected " << next->fullName();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), &form->optAnswerForm[0]);
+}
+
+TEST_F(PracticeWindow, BeforeStartOnlyStartAndExitAnswer) {
+    QTest::keyClick(widgetOf(*form), Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(widgetOf(*form), Qt::Key_N, Qt::AltModifier);
+    click(form->cmdSubmit);
+    click(form->cmdNew);
+    settle(300);
+    EXPECT_TRUE(form->score().TotalCount().isEmpty());
+    EXPECT_EQ(form->lblProbCount.caption(), "0");
+    EXPECT_EQ(form->lblProb[0].caption(), "0");
+    EXPECT_TRUE(form->cmdStart.usable());
+    EXPECT_TRUE(form->cmdExit.usable());
+    EXPECT_FALSE(form->cmdPrintIt.shownOnScreen());
+}
+
+}  // namespace
+}  // namespace practice_test

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/runtime/random_source.h"
+#include "app/toolkit/forms.h"
+#include "tests/support/test_app.h"
+#include "ui/practice/frm_tarnivo.h"
+
+namespace practice_test {
+
+using tarnivo::frmTarnivo;
+using tarnivo::testing::settle;
+using tarnivo::testing::widgetOf;
+namespace tk = tarnivo::tk;
+
+inline constexpr tk::Colour PaleCyan = 0x00FFFFC0;
+inline constexpr tk::Colour Green = 0x0000FF00;
+inline constexpr tk::Colour Red = 0x000000FF;
+
+// Draws that give chosen exponents: twelve per problem, term by term (a, b, c, d) and
+// prime by prime (2, 3, 5) within a term, repeated for every problem.
+class ChosenDraws : public tarnivo::RandomSource {
+public:
+    explicit ChosenDraws(std::vector<int> exponents) : exponents_(std::move(exponents)) {}
+    float next() override {
+        const int exponent = exponents_[position_++ % exponents_.size()];
+        return (static_cast<float>(exponent) + 0.5F) / 3.0F;
+    }
+
+private:
+    std::vector<int> exponents_;
+    std::size_t position_ = 0;
+};
+
+// The practice window, loaded and shown, driven through its controls with QTest input.
+class PracticeWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tarnivo::testing::ensureApplication();
+        form = &tk::Forms::get<frmTarnivo>();
+        form->show();
+        settle();
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(tarnivo::testing::reportedErrors().empty())
+            << "error reached the boundary: " << tarnivo::testing::reportedErrors().front();
+        tarnivo::testing::resetProgram();
+    }
+
+    void useDraws(std::vector<int> exponents) {
+        form->setRandomSource(std::make_unique<ChosenDraws>(std::move(exponents)));
+    }
+
+    static void click(const tk::Control& control) {
+        QWidget* widget = widgetOf(control);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        settle();
+    }
+
+    void chooseForm(int shape) { click(form->optAnswerForm[static_cast<std::size_t>(shape)]); }
+
+    // Clicks into the box, selects what it holds and types over it.
+    void typeInto(int box, const std::string& text) {
+        const tk::TextBox& target = form->txtAnswer[static_cast<std::size_t>(box)];
+        click(target);
+        QTest::keyClick(widgetOf(target), Qt::Key_A, Qt::ControlModifier);
+        if (text.empty()) {
+            QTest::keyClick(widgetOf(target), Qt::Key_Delete);
+        } else {
+            QTest::keyClicks(widgetOf(target), QString::fromStdString(text));
+        }
+    }
+
+    [[nodiscard]] std::array<std::string, 3> key() const {
+        return {form->lblProb[4].caption(), form->lblProb[5].caption(), form->lblProb[6].caption()};
+    }
+    [[nodiscard]] std::array<std::string, 3> texts() const {
+        return {form->txtAnswer[0].text(), form->txtAnswer[1].text(), form->txtAnswer[2].text()};
+    }
+    [[nodiscard]] std::array<tk::Colour, 3> colours() const {
+        return {form->txtAnswer[0].backColor(), form->txtAnswer[1].backColor(), form->txtAnswer[2].backColor()};
+    }
+    [[nodiscard]] const tk::Control* focused() const { return form->focusedControl(); }
+
+    frmTarnivo* form = nullptr;
+};
+
+// The answer shape that fits a key, and what goes into each box the shape shows.
+struct Answer {
+    int shape;
+    std::array<std::string, 3> boxes;  // "" for a box the shape hides or presets
+};
+
+inline Answer answerFor(const std::array<std::string, 3>& key) {
+    const bool a = key[0] != "1";
+    const bool b = key[1] != "1";
+    const bool c = key[2] != "1";
+    if (a && b && c) return {0, {key[0], key[1], key[2]}};
+    if (!a && b && c) return {1, {"", key[1], key[2]}};
+    if (a && !b && c) return {2, {key[0], "", key[2]}};
+    if (a && b && !c) return {3, {key[0], key[1], ""}};
+    if (a && !b && !c) return {4, {key[0], "", ""}};
+    if (!a && b && !c) return {5, {"", key[1], ""}};
+    if (!a && !b && c) return {6, {"", "", key[2]}};
+    return {0, {"1", "1", "1"}};  // the whole answer is 1
+}
+
+}  // namespace practice_test

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+
+#include "app/runtime/integer.h"
+#include "app/toolkit/label.h"
+#include "app/toolkit/text_box.h"
+
+namespace tarnivo {
+
+// The design positions of the answer area, taken once at load, in twips inside fraAnswer.
+struct SavedLayout {
+    Integer box0Left;     // L0, txtAnswer(0)
+    Integer box1Left;     // L1, txtAnswer(1)
+    Integer box2Left;     // L2, txtAnswer(2)
+    Integer radicalLeft;  // R, imgRadical
+    Integer barEnd;       // E, X2 of lneViniculum
+    friend bool operator==(const SavedLayout&, const SavedLayout&) = default;
+};
+
+// Lays the answer area out as one of the seven answer shapes: 0 A√B/C, 1 √B/C, 2 A/C,
+// 3 A√B, 4 A, 5 √B, 6 1/C. It shows the boxes the shape needs, puts "1" into the ones it
+// leaves out, and closes the rest up to the left.
+class AnswerFormSelector {
+public:
+    static constexpr int FormCount = 7;
+
+    AnswerFormSelector(std::array<tk::TextBox, 3>& boxes, tk::Picture& radical, tk::Line& bar)
+        : boxes_(boxes), radical_(radical), bar_(bar) {}
+
+    // Reads the positions the controls stand at now, rounded to whole twips.
+    [[nodiscard]] SavedLayout capture() const;
+
+    // Shows, fills and moves the answer controls for `form`; a form outside 0..6 changes nothing.
+    void apply(Integer form, const SavedLayout& saved);
+
+    // The first box the shape lets the student type into: the first one it leaves empty.
+    [[nodiscard]] static int firstAnswerBox(int form);
+
+private:
+    std::array<tk::TextBox, 3>& boxes_;
+    tk::Picture& radical_;
+    tk::Line& bar_;
+};
+
+}  // namespace tarnivo

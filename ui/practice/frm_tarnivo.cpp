@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+#include "ui/practice/frm_tarnivo.h"
+
+#include "app/runtime/text.h"
+#include "app/toolkit/forms.h"
+#include "ui/practice/record_file_name.h"
+
+namespace tarnivo {
+
+namespace {
+void printRecord(tk::Window& /*window*/, const std::string& /*suggestedPdfName*/) {}
+}  // namespace
+
+void frmTarnivo::connectEvents() {
+    cmdStart.onClick = [this] { cmdStart_Click(); };
+    cmdNew.onClick = [this] { cmdNew_Click(); };
+    cmdSubmit.onClick = [this] { cmdSubmit_Click(); };
+    cmdPrintIt.onClick = [this] { cmdPrintIt_Click(); };
+    cmdExit.onClick = [this] { cmdExit_Click(); };
+    for (tk::OptionButton& option : optAnswerForm) {
+        option.onClick = [this](int index) { optAnswerForm_Click(index); };
+        option.onLostFocus = [this](int index) { optAnswerForm_LostFocus(index); };
+    }
+}
+
+void frmTarnivo::Form_Load() {
+    primeBases_ = PrimeBases();
+    problemLimit_ = 20;
+    CaptureSavedLayout();
+}
+
+void frmTarnivo::CaptureSavedLayout() { savedLayout_ = answerForms_.capture(); }
+
+void frmTarnivo::optAnswerForm_Click(Integer index) { answerForms_.apply(index, savedLayout_); }
+
+void frmTarnivo::optAnswerForm_LostFocus(Integer /*index*/) {}
+
+int frmTarnivo::selectedAnswerForm() const {
+    for (const tk::OptionButton& option : optAnswerForm) {
+        if (option.value()) return option.index();
+    }
+    return -1;
+}
+
+void frmTarnivo::cmdStart_Click() {
+    cmdStart.setEnabled(false);
+    cmdSubmit.setEnabled(true);
+    cmdNew_Click();
+    txtAnswer[0].setFocus();
+}
+
+void frmTarnivo::cmdNew_Click() {
+    cmdNew.setEnabled(false);
+    optAnswerForm_Click(0);
+    optAnswerForm[0].setValue(true);
+    lblProbCount.setCaption(trim(signText(numericValue(lblProbCount.caption()) + 1)));
+    for (tk::TextBox& box : txtAnswer) box.setText("");
+    for (tk::TextBox& box : txtAnswer) box.setBackColor(tk::colour::PaleCyan);
+
+    problem_ = GenerateProblem(*random_);
+    for (std::size_t i = 0; i < problem_.termTexts.size(); ++i) lblProb[i].setCaption(problem_.termTexts[i]);
+    for (std::size_t i = 0; i < problem_.keyTexts.size(); ++i) lblProb[4 + i].setCaption(problem_.keyTexts[i]);
+
+    cmdSubmit.setEnabled(true);
+    // With a part of the key equal to 1 the student first picks the shape of the answer.
+    if (NeedsAnswerForm(problem_.answerKey)) {
+        optAnswerForm[0].setFocus();
+    } else {
+        txtAnswer[0].setFocus();
+    }
+}
+
+void frmTarnivo::cmdSubmit_Click() {
+    const std::array<std::string, 3> keyTexts{lblProb[4].caption(), lblProb[5].caption(), lblProb[6].caption()};
+    const std::array<std::string, 3> boxTexts{txtAnswer[0].text(), txtAnswer[1].text(), txtAnswer[2].text()};
+    const SubmitOutcome outcome = Submit(score_, boxTexts, keyTexts, lblProbCount.caption(), problemLimit_);
+    applySubmitOutcome(outcome);
+}
+
+void frmTarnivo::applySubmitOutcome(const SubmitOutcome& outcome) {
+    for (std::size_t box = 0; box < txtAnswer.size(); ++box) txtAnswer[box].setBackColor(outcome.boxColours[box]);
+    if (!outcome.fullyRight) {
+        focusFirstAnswerBox();
+        return;
+    }
+    if (outcome.disableSubmit) cmdSubmit.setEnabled(false);
+    // "Total" is repainted before "Right", each before the handler goes on.
+    if (outcome.totalText) {
+        lblWrong.setCaption(*outcome.totalText);
+        lblWrong.refresh();
+    }
+    if (outcome.rightText) {
+        lblRight.setCaption(*outcome.rightText);
+        lblRight.refresh();
+    }
+    if (outcome.gradeText) lblPercent.setCaption(*outcome.gradeText);
+    if (outcome.enableNext) {
+        cmdNew.setEnabled(true);
+        cmdNew.setFocus();
+    }
+    if (outcome.setComplete) shutdown();
+}
+
+// Box 0 when it is shown; the shapes without a coefficient hide it, and the focus cannot
+// go to a hidden box, so then it goes to the first box that shape lets the student fill.
+void frmTarnivo::focusFirstAnswerBox() {
+    const int box = txtAnswer[0].visible() ? 0 : AnswerFormSelector::firstAnswerBox(selectedAnswerForm());
+    tk::TextBox& target = txtAnswer[static_cast<std::size_t>(box)];
+    if (target.shownOnScreen() && target.usable()) target.setFocus();
+}
+
+void frmTarnivo::shutdown() {
+    fraProb.setVisible(false);
+    fraKey.setVisible(false);
+    fraAnswer.setVisible(false);
+    setBackColor(tk::colour::White);
+    lblTitle.setVisible(true);
+    cmdSubmit.setVisible(false);
+    cmdNew.setVisible(false);
+    cmdPrintIt.setVisible(true);
+    cmdPrintIt.setEnabled(true);
+}
+
+void frmTarnivo::cmdPrintIt_Click() { printRecord(*this, recordFileName(lblName.caption(), lblDate.caption())); }
+
+void frmTarnivo::cmdExit_Click() { tk::Forms::unload(*this); }
+
+}  // namespace tarnivo
