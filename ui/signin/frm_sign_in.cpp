@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#include "ui/signin/frm_sign_in.h"
+
+#include "app/toolkit/forms.h"
+#include "app/toolkit/services.h"
+#include "ui/practice/frm_tarnivo.h"
+
+namespace tarnivo {
+
+namespace {
+const tk::FontSpec BoxFont{"MS Sans Serif", 18.0F, 400};
+const tk::FontSpec FlashFont{"MS Sans Serif", 18.0F, 700};
+constexpr tk::Colour FlashDesignColour = 0x0080FFFF;
+}  // namespace
+
+frmSignIn::frmSignIn()
+    : Window({.caption = "Please Sign In", .clientWidth = 4815, .clientHeight = 4845,
+              .backColor = tk::colour::LightYellow, .borderless = true, .showInTaskbar = false}) {
+    using tk::colour::LightYellow;
+    // In creation order; the first placed is drawn on top.
+    cmdExit.place(*this, "cmdExit", {.left = 2760, .top = 4080, .width = 1215, .height = 495, .caption = "Exit", .tabIndex = 10});
+    Timer1.place(*this, "Timer1", 1000);
+    cmdOk.place(*this, "cmdOk", {.left = 1200, .top = 4080, .width = 1215, .height = 495, .caption = "OK", .tabIndex = 5,
+                                 .enabled = false});
+    txtID.place(*this, "txtID", {.left = 600, .top = 1440, .width = 975, .height = 495, .tabIndex = 2, .font = BoxFont});
+    txtTeacher.place(*this, "txtTeacher", {.left = 600, .top = 3360, .width = 3735, .height = 495, .tabIndex = 4,
+                                           .font = BoxFont});
+    txtPeriod.place(*this, "txtPeriod", {.left = 600, .top = 480, .width = 675, .height = 495, .tabIndex = 0, .font = BoxFont});
+    txtName.place(*this, "txtName", {.left = 600, .top = 2400, .width = 3735, .height = 495, .tabIndex = 3, .font = BoxFont});
+    lblFlash.place(*this, "lblFlash", {.left = 1920, .top = 360, .width = 2775, .height = 495, .caption = "Please Sign In",
+                                       .tabIndex = 9, .font = FlashFont, .backColor = FlashDesignColour, .bordered = true});
+    Shape1.place(*this, "Shape1", {.left = 0, .top = 0, .width = 4815, .height = 4815, .lineWidth = 4});
+    Label3.place(*this, "Label3", {.left = 600, .top = 1080, .width = 2355, .height = 255, .caption = "#ID or Student ID",
+                                   .tabIndex = 8, .backColor = LightYellow});
+    Label2.place(*this, "Label2", {.left = 600, .top = 3000, .width = 1215, .height = 255, .caption = "Teacher",
+                                   .tabIndex = 7, .backColor = LightYellow});
+    Label1.place(*this, "Label1", {.left = 600, .top = 120, .width = 1215, .height = 255, .caption = "Period",
+                                   .tabIndex = 6, .backColor = LightYellow});
+    lblNameTitle.place(*this, "lblNameTitle", {.left = 600, .top = 2040, .width = 1455, .height = 255,
+                                               .caption = "Name (Last, First)", .tabIndex = 1, .backColor = LightYellow});
+    setDefaultButton(cmdOk);
+
+    Timer1.onTimer = [this] { Timer1_Timer(); };
+    txtPeriod.onChange = [this] { txtPeriod_Change(); };
+    txtID.onChange = [this] { txtID_Change(); };
+    txtName.onChange = [this] { txtName_Change(); };
+    txtTeacher.onChange = [this] { txtTeacher_Change(); };
+    cmdOk.onClick = [this] { cmdOk_Click(); };
+    cmdExit.onClick = [this] { cmdExit_Click(); };
+}
+
+void frmSignIn::Form_Load() {
+    frmTarnivo& practice = tk::Forms::get<frmTarnivo>();
+    practice.setEnabled(false);
+    practice.setVisible(true);
+}
+
+void frmSignIn::closeRequested() { tk::Forms::end(0); }
+
+void frmSignIn::Timer1_Timer() {
+    if (lblFlash.backColor() == tk::colour::Black) {
+        lblFlash.setBackColor(tk::colour::Yellow);
+        lblFlash.setForeColor(tk::colour::Black);
+    } else {
+        lblFlash.setBackColor(tk::colour::Black);
+        lblFlash.setForeColor(tk::colour::Yellow);
+    }
+}
+
+void frmSignIn::txtPeriod_Change() {
+    tk::Forms::get<frmTarnivo>().lblPeriod.setCaption(txtPeriod.text());
+    OnOk();
+}
+
+void frmSignIn::txtID_Change() {
+    tk::Forms::get<frmTarnivo>().lblID.setCaption(txtID.text());
+    OnOk();
+}
+
+void frmSignIn::txtName_Change() {
+    tk::Forms::get<frmTarnivo>().lblName.setCaption(txtName.text());
+    OnOk();
+}
+
+void frmSignIn::txtTeacher_Change() {
+    tk::Forms::get<frmTarnivo>().lblTeacher.setCaption(txtTeacher.text());
+    OnOk();
+}
+
+void frmSignIn::OnOk() {
+    // Nothing is trimmed: a box holding only blanks counts as filled.
+    const bool allFilled = !txtID.text().empty() && !txtName.text().empty() && !txtPeriod.text().empty() &&
+                           !txtTeacher.text().empty();
+    const bool bypass = txtPeriod.text() == PeriodBypassCode;
+    cmdOk.setEnabled(allFilled || bypass);
+}
+
+void frmSignIn::cmdOk_Click() {
+    frmTarnivo& practice = tk::Forms::get<frmTarnivo>();
+    practice.setEnabled(true);
+    practice.lblDate.setCaption(tk::currentDateText());
+    tk::Forms::unload(*this);
+}
+
+void frmSignIn::cmdExit_Click() { tk::Forms::end(0); }
+
+}  // namespace tarnivo
