@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "app/runtime/text.h"
+
 namespace tarnivo {
 
 // The texts of the numbers a problem shows, made once with the run-time conversions.
@@ -16,10 +18,21 @@ class NumberTexts {
 public:
     static const NumberTexts& instance();
 
-    // As plainText: "12".
-    [[nodiscard]] std::string plain(std::int32_t value) const;
-    // As signText, then trimmed: "12" (the key texts answers are marked against).
-    [[nodiscard]] std::string trimmedSign(std::int32_t value) const;
+    // out = plainText(value): "12".
+    void copyPlain(std::int32_t value, std::string& out) const {
+        if (const Slot* slot = find(value))
+            out.assign(slot->plain);
+        else
+            out = plainText(value);
+    }
+
+    // out = signText(value), trimmed: "12", as the key texts answers are marked against.
+    void copyTrimmedSign(std::int32_t value, std::string& out) const {
+        if (const Slot* slot = find(value))
+            out.assign(slot->trimmedSign);
+        else
+            out = trim(signText(value));
+    }
 
 private:
     NumberTexts();
@@ -32,7 +45,11 @@ private:
     // The 64 cached numbers fall into different slots modulo 79.
     static constexpr std::size_t slotCount = 79;
 
-    [[nodiscard]] const Slot* find(std::int32_t value) const noexcept;
+    [[nodiscard]] const Slot* find(std::int32_t value) const noexcept {
+        if (value <= 0) return nullptr;
+        const Slot& slot = slots_[static_cast<std::size_t>(value) % slotCount];
+        return slot.value == value ? &slot : nullptr;
+    }
 
     std::array<Slot, slotCount> slots_;
 };

@@ -41,11 +41,11 @@ const Integer& exponentFromDraw(float r) {
 void fillTexts(DrillProblem& problem) {
     const NumberTexts& texts = NumberTexts::instance();
     for (int t = 1; t <= termCount; ++t)
-        problem.termTexts[static_cast<std::size_t>(t - 1)] = texts.plain(problem.problemTerms(t));
+        texts.copyPlain(problem.problemTerms(t), problem.termTexts[static_cast<std::size_t>(t - 1)]);
     const AnswerKey& key = problem.answerKey;
-    problem.keyTexts[0] = texts.trimmedSign(key.coefficient.value());
-    problem.keyTexts[1] = texts.trimmedSign(key.radicand.value());
-    problem.keyTexts[2] = texts.trimmedSign(key.denominator.value());
+    texts.copyTrimmedSign(key.coefficient.value(), problem.keyTexts[0]);
+    texts.copyTrimmedSign(key.radicand.value(), problem.keyTexts[1]);
+    texts.copyTrimmedSign(key.denominator.value(), problem.keyTexts[2]);
 }
 
 void solveInto(const PrimeBaseTable& primeBases, DrillProblem& problem) {
