@@ -29,6 +29,14 @@ void frmTarnivo::Form_Load() {
     CaptureSavedLayout();
 }
 
+void frmTarnivo::closeRequested() {
+    if (enabled()) {
+        tk::Forms::unload(*this);
+    } else {
+        tk::Forms::end(0);
+    }
+}
+
 void frmTarnivo::CaptureSavedLayout() { savedLayout_ = answerForms_.capture(); }
 
 void frmTarnivo::optAnswerForm_Click(Integer index) { answerForms_.apply(index, savedLayout_); }

@@ -26,6 +26,9 @@ public:
     frmTarnivo();
 
     void Form_Load() override;
+    // While the window waits for sign-in it is disabled; a close from the desktop then ends
+    // the program rather than leave the sign-in window with nothing to hand over to.
+    void closeRequested() override;
 
     void cmdStart_Click();
     void cmdNew_Click();
