@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: MIT
+#include <QApplication>
+#include <QImage>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "app/toolkit/services.h"
+#include "tests/signin_window/signin_fixture.h"
+
+namespace tarnivo::testing {
+namespace {
+
+using SignInBehaviour = SignInTest;
+
+TEST_F(SignInBehaviour, OkRuleNeedsFourFilledBoxesOrExactlyTheBypassCodeInPeriod) {
+    const QString code = QString::fromUtf8(frmSignIn::PeriodBypassCode.data(),
+                                           static_cast<int>(frmSignIn::PeriodBypassCode.size()));
+    struct Case {
+        QString period, id, name, teacher;
+        bool okEnabled;
+    };
+    const Case cases[] = {
+        {"3", "4217", "Lovelace, Ada", "Hopper", true},
+        {"", "4217", "Lovelace, Ada", "Hopper", false},
+        {"3", "", "Lovelace, Ada", "Hopper", false},
+        {"3", "4217", "", "Hopper", false},
+        {"3", "4217", "Lovelace, Ada", "", false},
+        {" ", " ", " ", "  ", true},  // blanks count as filled
+        {code, "", "", "", true},
+        {code, "", "Lovelace, Ada", "", true},
+        {" " + code, "", "", "", false},
+        {code + " ", "", "", "", false},
+        {code + code, "", "", "", false},
+        {"x" + code, "", "", "", false},
+        {"8", "", "", "", false},  // the same key without Shift on most keyboards
+        {code + " ", "4217", "Lovelace, Ada", "Hopper", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(("period '" + c.period + "' id '" + c.id + "' name '" + c.name + "' teacher '" + c.teacher + "'")
+                         .toStdString());
+        for (tk::TextBox* box : {&signIn->txtPeriod, &signIn->txtID, &signIn->txtName, &signIn->txtTeacher}) erase(*box);
+        type(signIn->txtID, c.id);
+        type(signIn->txtName, c.name);
+        type(signIn->txtTeacher, c.teacher);
+        type(signIn->txtPeriod, c.period);
+        EXPECT_EQ(signIn->cmdOk.enabled(), c.okEnabled);
+        EXPECT_EQ(widgetOf(signIn->cmdOk)->isEnabled(), c.okEnabled);
+    }
+}
+
+TEST_F(SignInBehaviour, OkComesOnWithTheFourthFilledBoxAndGoesOffWhenOneIsCleared) {
+    std::vector<tk::TextBox*> order = {&signIn->txtTeacher, &signIn->txtName, &signIn->txtPeriod, &signIn->txtID};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        type(*order[i], "x");
+        EXPECT_EQ(signIn->cmdOk.enabled(), i == 3) << "after filling " << order[i]->name();
+    }
+    for (tk::TextBox* box : order) {
+        QTest::keyClick(widgetOf(*box), Qt::Key_Backspace);
+        EXPECT_FALSE(signIn->cmdOk.enabled()) << box->name() << " cleared";
+        type(*box, "y");
+        EXPECT_TRUE(signIn->cmdOk.enabled()) << box->name() << " filled again";
+    }
+}
+
+TEST_F(SignInBehaviour, EachKeystrokeIsCopiedAtOnceIntoTheMatchingPracticeLabel) {
+    struct Pair {
+        tk::TextBox& box;
+        tk::Label& label;
+        QString text;
+    };
+    const Pair pairs[] = {{signIn->txtPeriod, practice->lblPeriod, "4th"},
+                          {signIn->txtID, practice->lblID, "#42"},
+                          {signIn->txtName, practice->lblName, "O'Neil,  Kim "},
+                          {signIn->txtTeacher, practice->lblTeacher, "Mr. Ruiz"}};
+    for (const Pair& pair : pairs) {
+        SCOPED_TRACE(pair.box.name());
+        for (int n = 1; n <= pair.text.size(); ++n) {
+            type(pair.box, pair.text.mid(n - 1, 1));
+            EXPECT_EQ(pair.label.caption(), pair.text.left(n).toStdString());
+        }
+        for (auto n = pair.text.size() - 1; n >= 0; --n) {
+            QTest::keyClick(widgetOf(pair.box), Qt::Key_Backspace);
+            EXPECT_EQ(pair.label.caption(), pair.text.left(n).toStdString());
+        }
+        EXPECT_EQ(pair.label.caption(), "");
+    }
+    EXPECT_EQ(practice->lblDate.caption(), "") << "the date is written by OK only";
+}
+
+TEST_F(SignInBehaviour, OkDatesAndEnablesThePracticeWindowAndUnloadsTheSignInWindow) {
+    fillAll();
+    QTest::mouseClick(widgetOf(signIn->cmdOk), Qt::LeftButton);
+    EXPECT_TRUE(signIn->unloaded());
+    EXPECT_FALSE(signIn->Timer1.running());
+    EXPECT_FALSE(widgetOf(*signIn)->isVisible());
+    settle();  // the unloaded window is destroyed after the event
+    EXPECT_FALSE(tk::Forms::isLoaded<frmSignIn>());
+    EXPECT_FALSE(tk::Forms::ended());
+    ASSERT_TRUE(tk::Forms::isLoaded<frmTarnivo>());
+    EXPECT_TRUE(practice->enabled());
+    EXPECT_TRUE(widgetOf(*practice)->isEnabled());
+    EXPECT_EQ(practice->lblDate.caption(), tk::currentDateText());
+    EXPECT_FALSE(practice->lblDate.caption().empty());
+    EXPECT_EQ(practice->lblPeriod.caption(), "3");
+    EXPECT_EQ(practice->lblID.caption(), "4217");
+    EXPECT_EQ(practice->lblName.caption(), "Lovelace, Ada");
+    EXPECT_EQ(practice->lblTeacher.caption(), "Hopper");
+
+    QTest::mouseClick(widgetOf(practice->cmdStart), Qt::LeftButton);
+    EXPECT_EQ(practice->lblProbCount.caption(), "1") << "the practice window takes input now";
+}
+
+TEST_F(SignInBehaviour, BypassCodeOpensThePracticeWindowWithUntouchedLabelsAsLaidOut) {
+    type(signIn->txtName, "Kim");
+    type(signIn->txtPeriod, QString::fromUtf8(frmSignIn::PeriodBypassCode.data()));
+    ASSERT_TRUE(signIn->cmdOk.enabled());
+    QTest::keyClick(widgetOf(signIn->txtPeriod), Qt::Key_Return);
+    settle();
+    EXPECT_FALSE(tk::Forms::isLoaded<frmSignIn>());
+    EXPECT_TRUE(practice->enabled());
+    EXPECT_EQ(practice->lblPeriod.caption(), std::string(frmSignIn::PeriodBypassCode));
+    EXPECT_EQ(practice->lblName.caption(), "Kim");
+    EXPECT_EQ(practice->lblID.caption(), "");
+    EXPECT_EQ(practice->lblTeacher.caption(), "");
+}
+
+TEST_F(SignInBehaviour, EnterInAnyBoxPressesOkOnlyWhileItIsEnabled) {
+    const std::vector<tk::TextBox frmSignIn::*> boxes = {&frmSignIn::txtPeriod, &frmSignIn::txtID, &frmSignIn::txtName,
+                                                          &frmSignIn::txtTeacher};
+    for (auto member : boxes) {
+        tk::TextBox& box = signIn->*member;
+        SCOPED_TRACE(box.name());
+        type(box, "x");
+        QTest::keyClick(widgetOf(box), Qt::Key_Return);
+        QTest::keyClick(widgetOf(box), Qt::Key_Enter);
+        settle();
+        ASSERT_TRUE(tk::Forms::isLoaded<frmSignIn>()) << "Enter does nothing while OK is disabled";
+        EXPECT_FALSE(practice->enabled());
+        erase(box);
+    }
+    for (auto member : boxes) {
+        resetProgram();
+        SetUp();
+        fillAll();
+        tk::TextBox& box = signIn->*member;
+        SCOPED_TRACE(box.name());
+        box.setFocus();
+        QTest::keyClick(widgetOf(box), Qt::Key_Return);
+        settle();
+        EXPECT_FALSE(tk::Forms::isLoaded<frmSignIn>());
+        EXPECT_TRUE(practice->enabled());
+    }
+}
+
+TEST_F(SignInBehaviour, PromptFlashesYellowOnBlackThenBlackOnYellowAndAlternates) {
+    struct Step {
+        tk::Colour back, fore;
+        QColor painted;
+    };
+    const Step steps[] = {{tk::colour::Black, tk::colour::Yellow, QColor(Qt::black)},
+                          {tk::colour::Yellow, tk::colour::Black, QColor(Qt::yellow)},
+                          {tk::colour::Black, tk::colour::Yellow, QColor(Qt::black)}};
+    int tick = 0;
+    for (const Step& step : steps) {
+        signIn->Timer1_Timer();
+        ++tick;
+        EXPECT_EQ(signIn->lblFlash.backColor(), step.back) << "tick " << tick;
+        EXPECT_EQ(signIn->lblFlash.foreColor(), step.fore) << "tick " << tick;
+        const QImage shot = grabWindow(*signIn, "signin-flash-" + std::to_string(tick));
+        EXPECT_EQ(shot.pixelColor(311, 55), step.painted) << "tick " << tick;
+    }
+}
+
+TEST_F(SignInBehaviour, ExitEndsTheProgramWithThePracticeWindowLoaded) {
+    QTest::mouseClick(widgetOf(signIn->cmdExit), Qt::LeftButton);
+    EXPECT_TRUE(tk::Forms::ended());
+    EXPECT_EQ(tk::Forms::exitCode(), 0);
+    EXPECT_EQ(tk::Forms::loadedCount(), 0);
+    EXPECT_FALSE(widgetOf(*practice)->isVisible());
+}
+
+// The desktop may close either window although the sign-in window has no close command.
+// Leaving the practice window disabled on its own would leave nothing the user could use.
+TEST_F(SignInBehaviour, ADesktopCloseOfEitherWindowBeforeSignInEndsTheProgram) {
+    for (const bool closeSignIn : {true, false}) {
+        SCOPED_TRACE(closeSignIn ? "sign-in window closed" : "practice window closed");
+        resetProgram();
+        SetUp();
+        QWidget* closed = closeSignIn ? widgetOf(*signIn) : widgetOf(*practice);
+        closed->close();
+        EXPECT_TRUE(tk::Forms::ended());
+        EXPECT_EQ(tk::Forms::exitCode(), 0);
+        EXPECT_EQ(tk::Forms::loadedCount(), 0);
+    }
+}
+
+TEST_F(SignInBehaviour, AfterSignInTheDesktopCloseOfThePracticeWindowUnloadsItAndEndsTheProgram) {
+    fillAll();
+    signIn->cmdOk.press();
+    settle();
+    ASSERT_FALSE(tk::Forms::ended());
+    widgetOf(*practice)->close();
+    EXPECT_FALSE(tk::Forms::isLoaded<frmTarnivo>());
+    EXPECT_TRUE(tk::Forms::ended()) << "the last window is gone";
+    EXPECT_EQ(tk::Forms::exitCode(), 0);
+}
+
+}  // namespace
+}  // namespace tarnivo::testing
