@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#include "app/toolkit/print.h"
+
+#include <dlfcn.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QWidget>
+#include <algorithm>
+#include <optional>
+
+#include "app/toolkit/dialogs.h"
+#include "app/toolkit/qt_bridge.h"
+#include "app/toolkit/window.h"
+
+namespace tarnivo::tk {
+
+namespace {
+
+// A window of about 600 pixels drawn four times over gives some 250 dots per inch across
+// a page: sharp text on paper without a huge file.
+constexpr qreal PaperScale = 4.0;
+
+QSizeF fittedSize(QSizeF image, QSizeF area) {
+    const qreal scale = std::min(area.width() / image.width(), area.height() / image.height());
+    return image * scale;
+}
+
+QPageLayout::Orientation largestOrientation(QPageLayout layout, QSizeF image) {
+    const auto fittedWidth = [&](QPageLayout::Orientation orientation) {
+        layout.setOrientation(orientation);
+        return fittedSize(image, layout.paintRect(QPageLayout::Point).size()).width();
+    };
+    return fittedWidth(QPageLayout::Landscape) > fittedWidth(QPageLayout::Portrait) ? QPageLayout::Landscape
+                                                                                    : QPageLayout::Portrait;
+}
+
+// Qt hands the finished page to the print server without looking at the answer, so a
+// queue that refuses jobs would lose the print silently. The server library, loaded by
+// Qt's print plugin, still holds the answer to its last request on this thread.
+std::optional<QString> printServerRefusal() {
+    void* library = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (library == nullptr) return std::nullopt;
+    using LastError = int (*)();
+    using LastErrorText = const char* (*)();
+    const auto lastError = reinterpret_cast<LastError>(dlsym(library, "cupsLastError"));
+    const auto lastErrorText = reinterpret_cast<LastErrorText>(dlsym(library, "cupsLastErrorString"));
+    std::optional<QString> refusal;
+    // IPP status codes below 0x0100 are the successful ones.
+    constexpr int FirstFailure = 0x0100;
+    if (lastError != nullptr && lastError() >= FirstFailure) {
+        const char* text = lastErrorText != nullptr ? lastErrorText() : nullptr;
+        refusal = text != nullptr ? QString::fromLocal8Bit(text) : QStringLiteral("unknown error");
+    }
+    dlclose(library);
+    return refusal;
+}
+
+// Why the printer did not print the page, or an empty text when it took it.
+QString printOn(const QPrinterInfo& info, const QImage& page, const QString& documentName) {
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    const QString name = info.printerName();
+    if (!printer.isValid() || !renderPage(page, printer)) {
+        return QStringLiteral("The printer \"%1\" could not start the print.").arg(name);
+    }
+    if (const auto refusal = printServerRefusal()) {
+        return QStringLiteral("The printer \"%1\" did not take the print (%2).").arg(name, *refusal);
+    }
+    return {};
+}
+
+bool savePdf(const QImage& page, const QString& path) {
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    return renderPage(page, pdf) && QFileInfo(path).size() > 0;
+}
+
+QString suggestedPdfPath(const std::string& name) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty()) folder = QDir::homePath();
+    const QString file = name.empty() ? QStringLiteral("Print.pdf") : toQString(name);
+    return QDir(folder).filePath(file);
+}
+
+PrintOutcome offerPdfInstead(QWidget* parent, const QImage& page, const QString& reason,
+                             const std::string& suggestedPdfName) {
+    Dialogs& ask = dialogs();
+    if (!ask.offerPdfInstead(parent, reason)) return PrintOutcome::Cancelled;
+    const QString path = ask.askPdfPath(parent, suggestedPdfPath(suggestedPdfName));
+    if (path.isEmpty()) return PrintOutcome::Cancelled;
+    if (!savePdf(page, path)) {
+        ask.reportFailure(parent, QStringLiteral("The PDF file \"%1\" could not be written.")
+                                      .arg(QDir::toNativeSeparators(path)));
+        return PrintOutcome::Failed;
+    }
+    return PrintOutcome::SavedAsPdf;
+}
+
+}  // namespace
+
+QImage windowImage(const Window& window) {
+    QWidget* widget = window.topLevelWidget();
+    QImage image(widget->size() * PaperScale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(PaperScale);
+    image.fill(Qt::white);
+    widget->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return image;
+}
+
+bool renderPage(const QImage& image, QPagedPaintDevice& device) {
+    if (image.isNull()) return false;
+    device.setPageOrientation(largestOrientation(device.pageLayout(), image.size()));
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    const QRectF area(0, 0, device.width(), device.height());
+    QRectF target(QPointF(), fittedSize(image.size(), area.size()));
+    target.moveCenter(area.center());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image);
+    return painter.end();
+}
+
+PrintOutcome printWindow(Window& window, const std::string& suggestedPdfName) {
+    const QImage page = windowImage(window);
+    const QString documentName = window.caption().empty() ? QStringLiteral("Tarnivo") : toQString(window.caption());
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    // Without a default, Qt would quietly pick the first queue, one the user never chose.
+    const QString problem = printer.isNull() ? QStringLiteral("No default printer is set up on this computer.")
+                                             : printOn(printer, page, documentName);
+    if (problem.isEmpty()) return PrintOutcome::Printed;
+    return offerPdfInstead(window.topLevelWidget(), page, problem, suggestedPdfName);
+}
+
+}  // namespace tarnivo::tk
