@@ -1,12 +1,35 @@
 // SPDX-License-Identifier: MIT
 #include "app/toolkit/command_button.h"
 
+#include <QFontMetrics>
 #include <QPushButton>
+#include <QStringList>
 
 #include "app/toolkit/dispatch.h"
 #include "app/toolkit/qt_bridge.h"
 
 namespace tarnivo::tk {
+
+namespace {
+// A caption wider than its button breaks between words onto further lines, as push-button
+// captions do, instead of being cut off at both ends. "&" marks take no width.
+QString wrapped(const QString& caption, const QFont& font, int width) {
+    const QFontMetrics metrics(font);
+    const auto shownWidth = [&](QString text) { return metrics.horizontalAdvance(text.remove(QLatin1Char('&'))); };
+    QString lines;
+    QString line;
+    for (const QString& word : caption.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && shownWidth(longer) > width) {
+            lines += line + QLatin1Char('\n');
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    return lines + line;
+}
+}  // namespace
 
 void CommandButton::create(const Design& design) {
     button_ = new QPushButton();
@@ -24,8 +47,11 @@ void CommandButton::create(const Design& design) {
 
 void CommandButton::setCaption(const std::string& caption) {
     caption_ = caption;
-    // Qt reads "&" as the access key, as the caption means.
-    if (button_ != nullptr) button_->setText(toQString(caption));
+    // Qt reads "&" as the access key, as the caption means. The button's frame and
+    // padding take a few pixels on each side.
+    constexpr int Padding = 8;
+    if (button_ != nullptr)
+        button_->setText(wrapped(toQString(caption), button_->font(), toPixels(width()) - Padding));
 }
 
 void CommandButton::press() {
