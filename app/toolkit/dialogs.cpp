@@ -24,8 +24,7 @@ public:
     }
 
     QString askPdfPath(QWidget* parent, const QString& suggestedPath) override {
-        QFileDialog dialog(parent, QStringLiteral("Save as PDF"), suggestedPath,
-                           QStringLiteral("PDF files (*.pdf)"));
+        QFileDialog dialog(parent, QStringLiteral("Save as PDF"), suggestedPath, QStringLiteral("PDF files (*.pdf)"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         // A name typed without ".pdf" still gets it, and the overwrite question sees the real name.

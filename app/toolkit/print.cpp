@@ -98,8 +98,8 @@ PrintOutcome offerPdfInstead(QWidget* parent, const QImage& page, const QString&
     const QString path = ask.askPdfPath(parent, suggestedPdfPath(suggestedPdfName));
     if (path.isEmpty()) return PrintOutcome::Cancelled;
     if (!savePdf(page, path)) {
-        ask.reportFailure(parent, QStringLiteral("The PDF file \"%1\" could not be written.")
-                                      .arg(QDir::toNativeSeparators(path)));
+        ask.reportFailure(
+            parent, QStringLiteral("The PDF file \"%1\" could not be written.").arg(QDir::toNativeSeparators(path)));
         return PrintOutcome::Failed;
     }
     return PrintOutcome::SavedAsPdf;
