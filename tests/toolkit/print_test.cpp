@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTransform>
+#include <QWidget>
+#include <algorithm>
+#include <chrono>
+#include <string>
+
+#include "app/toolkit/dialogs.h"
+#include "app/toolkit/forms.h"
+#include "app/toolkit/print.h"
+#include "tests/support/test_app.h"
+#include "tests/toolkit/cups_test_server.h"
+#include "tests/toolkit/page_image.h"
+#include "tests/toolkit/print_test_window.h"
+
+namespace tarnivo {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::CupsTestServer;
+using testing::PrintTestWindow;
+using tk::PrintOutcome;
+
+const QString Queue = QStringLiteral("TarnivoPDF");
+
+// Answers the toolkit's questions as a test tells it to, and remembers what was asked.
+class ScriptedDialogs final : public tk::Dialogs {
+public:
+    bool takeOffer = true;
+    QString chosenPath;  // empty: the user cancels the file dialog
+    QStringList reasons;
+    QStringList suggestedPaths;
+    QStringList failures;
+
+    bool offerPdfInstead(QWidget* /*parent*/, const QString& reason) override {
+        reasons << reason;
+        return takeOffer;
+    }
+    QString askPdfPath(QWidget* /*parent*/, const QString& suggestedPath) override {
+        suggestedPaths << suggestedPath;
+        return chosenPath;
+    }
+    void reportFailure(QWidget* /*parent*/, const QString& message) override { failures << message; }
+};
+
+// Everything about the window a print could disturb.
+struct WindowState {
+    std::string caption;
+    tk::Colour backColor;
+    bool enabled;
+    bool visible;
+    std::string titleCaption;
+    bool hiddenStaysHidden;
+    bool buttonUsable;
+    QImage screen;
+    bool operator==(const WindowState&) const = default;
+};
+
+WindowState stateOf(const PrintTestWindow& window) {
+    return {window.caption(),           window.backColor(),
+            window.enabled(),           window.visible(),
+            window.lblTitle.caption(),  !window.lblHidden.visible(),
+            window.cmdPrintIt.usable(), window.topLevelWidget()->grab().toImage()};
+}
+
+// Printer paper is portrait: a landscape page comes out turned a quarter to the left, as
+// from any printer, and is read by turning the sheet back.
+QImage readAsLandscape(const QImage& sheet) {
+    return sheet.width() < sheet.height() ? sheet.transformed(QTransform().rotate(90)) : sheet;
+}
+
+bool startsWithPdfHeader(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+}
+
+void savePageForPeople(const QImage& page, const QString& name) {
+    const QString folder = QStringLiteral(TARNIVO_BUILD_DIR "/screens");
+    QDir().mkpath(folder);
+    page.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+class PrintTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing::ensureApplication();
+        CupsTestServer::isolatePrinting();
+        tk::setDialogsForTesting(&dialogs);
+        ASSERT_TRUE(output.isValid());
+    }
+    void TearDown() override {
+        tk::setDialogsForTesting(nullptr);
+        testing::resetProgram();
+    }
+
+    PrintTestWindow& shownWindow() {
+        auto& window = tk::Forms::get<PrintTestWindow>();
+        window.show();
+        testing::settle();
+        return window;
+    }
+
+    // Starts a private print server with one PDF queue, or says why the test cannot run.
+    bool startServer(CupsTestServer& server) {
+        if (!testing::canRenderPdf()) {
+            skipReason = "pdftoppm is not installed (scripts/install-deps.sh test installs it)";
+            return false;
+        }
+        if (!server.start()) {
+            skipReason = "no print server could be started: " + server.failure().toStdString();
+            return false;
+        }
+        return true;
+    }
+
+    ScriptedDialogs dialogs;
+    QTemporaryDir output;
+    std::string skipReason;
+};
+
+TEST_F(PrintTest, PrintsTheWholeWindowOnTheDefaultPrinterAndCanPrintItAgain) {
+    CupsTestServer server;
+    if (!startServer(server)) GTEST_SKIP() << skipReason;
+    ASSERT_TRUE(server.addPdfQueue(Queue) && server.makeDefault(Queue)) << server.failure().toStdString();
+    auto& window = shownWindow();
+    const WindowState before = stateOf(window);
+
+    for (int print = 1; print <= 2; ++print) {
+        SCOPED_TRACE(print);
+        EXPECT_EQ(tk::printWindow(window, "record.pdf"), PrintOutcome::Printed);
+        ASSERT_TRUE(server.waitUntilIdle(30s)) << server.failure().toStdString();
+        EXPECT_EQ(server.completedJobs(Queue), print);
+        const QImage sheet = testing::renderPdfPage(server.outputOf(Queue), 50);
+        if (print == 1) savePageForPeople(sheet, QStringLiteral("print-page"));
+        testing::expectPageShowsPrintTestWindow(readAsLandscape(sheet), window);
+        EXPECT_TRUE(stateOf(window) == before) << "printing leaves the window as it was";
+    }
+    EXPECT_TRUE(dialogs.reasons.isEmpty()) << dialogs.reasons.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(PrintTest, QueueThatIsNotTheDefaultIsNotUsedBehindTheUsersBack) {
+    CupsTestServer server;
+    if (!startServer(server)) GTEST_SKIP() << skipReason;
+    ASSERT_TRUE(server.addPdfQueue(Queue)) << server.failure().toStdString();
+    auto& window = shownWindow();
+    dialogs.takeOffer = false;
+
+    EXPECT_EQ(tk::printWindow(window, "record.pdf"), PrintOutcome::Cancelled);
+    ASSERT_EQ(dialogs.reasons.size(), 1);
+    EXPECT_TRUE(dialogs.reasons[0].contains(QStringLiteral("No default printer"))) << dialogs.reasons[0].toStdString();
+    EXPECT_TRUE(dialogs.suggestedPaths.isEmpty());
+    EXPECT_EQ(server.allJobs(), 0);
+    EXPECT_FALSE(QFileInfo::exists(server.outputOf(Queue)));
+}
+
+TEST_F(PrintTest, PrinterThatRefusesTheJobIsReportedAndThePageSavedAsPdf) {
+    CupsTestServer server;
+    if (!startServer(server)) GTEST_SKIP() << skipReason;
+    ASSERT_TRUE(server.addPdfQueue(Queue) && server.makeDefault(Queue) && server.rejectJobs(Queue))
+        << server.failure().toStdString();
+    auto& window = shownWindow();
+    dialogs.chosenPath = output.filePath(QStringLiteral("refused.pdf"));
+
+    EXPECT_EQ(tk::printWindow(window, "record.pdf"), PrintOutcome::SavedAsPdf);
+    ASSERT_EQ(dialogs.reasons.size(), 1);
+    EXPECT_TRUE(dialogs.reasons[0].contains(QStringLiteral("\"TarnivoPDF\""))) << dialogs.reasons[0].toStdString();
+    EXPECT_EQ(server.allJobs(), 0);
+    EXPECT_TRUE(startsWithPdfHeader(dialogs.chosenPath));
+    testing::expectPageShowsPrintTestWindow(testing::renderPdfPage(dialogs.chosenPath, 50), window);
+}
+
+// No print server at all: the private socket has nothing behind it.
+TEST_F(PrintTest, WithoutAPrinterTheUserDecidesAboutAPdfCopy) {
+    if (!testing::canRenderPdf())
+        GTEST_SKIP() << "pdftoppm is not installed (scripts/install-deps.sh test installs it)";
+    struct Case {
+        const char* what;
+        bool takeOffer;
+        QString chosenFile;  // relative to the output folder; empty: cancel the file dialog
+        PrintOutcome outcome;
+    };
+    const Case cases[] = {
+        {"saves where the user chose", true, QStringLiteral("chosen.pdf"), PrintOutcome::SavedAsPdf},
+        {"declines the offer", false, QString(), PrintOutcome::Cancelled},
+        {"cancels the file dialog", true, QString(), PrintOutcome::Cancelled},
+        {"chooses a folder that does not exist", true, QStringLiteral("missing/chosen.pdf"), PrintOutcome::Failed},
+    };
+    auto& window = shownWindow();
+    const WindowState before = stateOf(window);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.what);
+        ScriptedDialogs answers;
+        answers.takeOffer = test.takeOffer;
+        answers.chosenPath = test.chosenFile.isEmpty() ? QString() : output.filePath(test.chosenFile);
+        tk::setDialogsForTesting(&answers);
+
+        EXPECT_EQ(tk::printWindow(window, "Tarnivo - Smith, Ann.pdf"), test.outcome);
+        ASSERT_EQ(answers.reasons.size(), 1);
+        EXPECT_EQ(answers.reasons[0], QStringLiteral("No default printer is set up on this computer."));
+        if (test.takeOffer) {
+            EXPECT_EQ(answers.suggestedPaths,
+                      QStringList{QDir(documents).filePath(QStringLiteral("Tarnivo - Smith, Ann.pdf"))});
+        } else {
+            EXPECT_TRUE(answers.suggestedPaths.isEmpty());
+        }
+        EXPECT_EQ(answers.failures.size(), test.outcome == PrintOutcome::Failed ? 1 : 0);
+        if (test.outcome == PrintOutcome::Failed) {
+            EXPECT_TRUE(answers.failures[0].contains(QDir::toNativeSeparators(answers.chosenPath)));
+        }
+        EXPECT_EQ(QDir(output.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(),
+                  test.outcome == PrintOutcome::SavedAsPdf ? 1 : 0)
+            << "only a saved copy leaves a file behind";
+        if (test.outcome == PrintOutcome::SavedAsPdf) {
+            EXPECT_TRUE(startsWithPdfHeader(answers.chosenPath));
+            const QImage page = testing::renderPdfPage(answers.chosenPath, 50);
+            savePageForPeople(page, QStringLiteral("pdf-page"));
+            testing::expectPageShowsPrintTestWindow(page, window);
+            QFile::remove(answers.chosenPath);
+        }
+        EXPECT_TRUE(stateOf(window) == before) << "the window is left as it was";
+    }
+}
+
+TEST_F(PrintTest, PageTakesTheOrientationThatShowsTheImageLargestAndCentresIt) {
+    if (!testing::canRenderPdf())
+        GTEST_SKIP() << "pdftoppm is not installed (scripts/install-deps.sh test installs it)";
+    const QSize sizes[] = {{300, 100}, {100, 300}, {200, 200}, {1000, 999}};
+    for (const QSize& size : sizes) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        const QString path = output.filePath(QStringLiteral("shape.pdf"));
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(path);
+        ASSERT_TRUE(tk::renderPage(image, pdf));
+
+        const QImage page = testing::renderPdfPage(path, 40);
+        ASSERT_FALSE(page.isNull());
+        const bool wide = size.width() > size.height();
+        EXPECT_EQ(page.width() > page.height(), wide);
+        const QRect black = testing::boundingBox(page, [](QRgb pixel) { return qGray(pixel) < 64; });
+        ASSERT_FALSE(black.isEmpty());
+        EXPECT_NEAR(double(black.width()) / black.height(), double(size.width()) / size.height(), 0.03);
+        const double filled = std::max(double(black.width()) / page.width(), double(black.height()) / page.height());
+        EXPECT_GT(filled, 0.85) << "scaled up to the printable area";
+        EXPECT_NEAR(black.left(), page.width() - 1 - black.right(), 2.0);
+        EXPECT_NEAR(black.top(), page.height() - 1 - black.bottom(), 2.0);
+    }
+    QPrinter unused(QPrinter::HighResolution);
+    unused.setOutputFormat(QPrinter::PdfFormat);
+    unused.setOutputFileName(output.filePath(QStringLiteral("empty.pdf")));
+    EXPECT_FALSE(tk::renderPage(QImage(), unused)) << "nothing to print is refused";
+}
+
+}  // namespace
+}  // namespace tarnivo
