@@ -2,6 +2,8 @@
 // The loaded practice window against its layout: every control in its container, in
 // drawing order, with its position, caption, tab index, visibility and styling.
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QPushButton>
 #include <map>
 #include <optional>
 
@@ -244,6 +246,21 @@ TEST_F(PracticeWindow, LoadsIntoTheReadyState) {
         const QWidget* option = widgetOf(form->optAnswerForm[i]);
         EXPECT_EQ(option->accessibleName().toStdString(), words[i]);
         EXPECT_EQ(option->toolTip().toStdString(), words[i]);
+    }
+}
+
+TEST_F(PracticeWindow, EveryButtonCaptionIsReadableWhole) {
+    for (const tk::CommandButton* button : {&form->cmdStart, &form->cmdPrintIt, &form->cmdExit, &form->cmdSubmit,
+                                            &form->cmdNew}) {
+        const auto* push = qobject_cast<const QPushButton*>(widgetOf(*button));
+        ASSERT_NE(push, nullptr);
+        const QFontMetrics metrics(push->font());
+        const QStringList lines = push->text().split(QLatin1Char('\n'));
+        EXPECT_EQ(lines.join(QLatin1Char(' ')).toStdString(), button->caption());
+        for (QString line : lines)
+            EXPECT_LE(metrics.horizontalAdvance(line.remove(QLatin1Char('&'))), push->width() - 6)
+                << button->name() << ": " << line.toStdString();
+        EXPECT_LE(metrics.lineSpacing() * lines.size(), push->height() - 6) << button->name();
     }
 }
 

@@ -3,13 +3,10 @@
 
 #include "app/runtime/text.h"
 #include "app/toolkit/forms.h"
+#include "app/toolkit/print.h"
 #include "ui/practice/record_file_name.h"
 
 namespace tarnivo {
-
-namespace {
-void printRecord(tk::Window& /*window*/, const std::string& /*suggestedPdfName*/) {}
-}  // namespace
 
 void frmTarnivo::connectEvents() {
     cmdStart.onClick = [this] { cmdStart_Click(); };
@@ -129,7 +126,8 @@ void frmTarnivo::shutdown() {
     cmdPrintIt.setEnabled(true);
 }
 
-void frmTarnivo::cmdPrintIt_Click() { printRecord(*this, recordFileName(lblName.caption(), lblDate.caption())); }
+// The print service tells the student itself when the page could not be printed or saved.
+void frmTarnivo::cmdPrintIt_Click() { tk::printWindow(*this, recordFileName(lblName.caption(), lblDate.caption())); }
 
 void frmTarnivo::cmdExit_Click() { tk::Forms::unload(*this); }
 

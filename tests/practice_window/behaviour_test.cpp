@@ -1,0 +1,228 @@
+// SPDX-License-Identifier: MIT
+// Start, Next, Submit, Exit and the keyboard, through the window's own controls.
+#include "tests/practice_window/practice_fixture.h"
+
+namespace practice_test {
+namespace {
+
+// Exponents of 2, 3 and 5 for a, b, c and d.
+const std::vector<int> KeyWithoutOne{1, 1, 0, 0, 1, 0, 0, 0, 1, 1, 0, 0};  // 6√3 / (5√2): 3√6 / 5
+const std::vector<int> KeyOneOnly{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};     // 1√1 / (1√1): 1
+const std::vector<int> KeyRootBOverC{0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0};  // √2 / 3
+const std::vector<int> KeyRootB{0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0};       // √2
+
+class Behaviour : public PracticeWindow {
+protected:
+    void start() {
+        click(form->cmdStart);
+        ASSERT_EQ(form->lblProbCount.caption(), "1");
+    }
+    void answerRight() {
+        const Answer answer = answerFor(key());
+        if (form->selectedAnswerForm() != answer.shape) chooseForm(answer.shape);
+        for (int box = 0; box < 3; ++box)
+            if (!answer.boxes[static_cast<std::size_t>(box)].empty()) typeInto(box, answer.boxes[static_cast<std::size_t>(box)]);
+        click(form->cmdSubmit);
+    }
+    void expectScoreLabels(const char* right, const char* total, const char* grade) {
+        EXPECT_EQ(form->lblRight.caption(), right);
+        EXPECT_EQ(form->lblWrong.caption(), total);
+        EXPECT_EQ(form->lblPercent.caption(), grade);
+    }
+};
+
+TEST_F(Behaviour, StartOpensTheFirstProblemWithTheCursorInTheFirstBox) {
+    struct Case {
+        const char* what;
+        std::vector<int> draws;
+        std::array<std::string, 3> key;
+    };
+    const std::vector<Case> cases{
+        {"no 1 in the key", KeyWithoutOne, {"3", "6", "5"}},
+        {"a key of 1s", KeyOneOnly, {"1", "1", "1"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        tarnivo::testing::resetProgram();
+        form = &tk::Forms::get<frmTarnivo>();
+        form->show();
+        useDraws(c.draws);
+        start();
+        EXPECT_EQ(key(), c.key);
+        EXPECT_FALSE(form->cmdStart.enabled());
+        EXPECT_TRUE(form->cmdSubmit.enabled());
+        EXPECT_FALSE(form->cmdNew.enabled());
+        EXPECT_FALSE(form->cmdPrintIt.visible());
+        EXPECT_EQ(focused(), &form->txtAnswer[0]);
+        EXPECT_EQ(texts(), (std::array<std::string, 3>{"", "", ""}));
+        EXPECT_EQ(colours(), (std::array<tk::Colour, 3>{PaleCyan, PaleCyan, PaleCyan}));
+    }
+}
+
+TEST_F(Behaviour, StartShowsTheFirstProblemOfTheProgramsSequence) {
+    start();
+    const std::array<std::string, 4> terms{form->lblProb[0].caption(), form->lblProb[1].caption(),
+                                           form->lblProb[2].caption(), form->lblProb[3].caption()};
+    tarnivo::RandomSource fresh;
+    const tarnivo::DrillProblem first = tarnivo::GenerateProblem(fresh);
+    EXPECT_EQ(terms, first.termTexts);
+    EXPECT_EQ(key(), first.keyTexts);
+}
+
+TEST_F(Behaviour, NextFocusesTheShapeOptionsOnlyWhenAKeyPartIsOne) {
+    start();
+    int withOne = 0;
+    int withoutOne = 0;
+    // The program's own sequence has keys of both kinds among its first problems.
+    for (int problem = 1; problem <= 8; ++problem) {
+        answerRight();
+        ASSERT_TRUE(form->cmdNew.enabled());
+        ASSERT_EQ(focused(), &form->cmdNew);
+        click(form->cmdNew);
+        const auto k = key();
+        const bool hasOne = k[0] == "1" || k[1] == "1" || k[2] == "1";
+        (hasOne ? withOne : withoutOne) += 1;
+        EXPECT_EQ(focused(), hasOne ? static_cast<const tk::Control*>(&form->optAnswerForm[0]) : &form->txtAnswer[0])
+            << "problem " << problem + 1;
+        EXPECT_EQ(form->lblProbCount.caption(), std::to_string(problem + 1));
+        EXPECT_FALSE(form->cmdNew.enabled());
+        EXPECT_TRUE(form->cmdSubmit.enabled());
+    }
+    EXPECT_GT(withOne, 0);
+    EXPECT_GT(withoutOne, 0);
+}
+
+TEST_F(Behaviour, NextAfterAReducedShapeRestoresTheFullShape) {
+    useDraws(KeyRootB);
+    start();
+    chooseForm(5);
+    typeInto(1, "2");
+    click(form->cmdSubmit);
+    ASSERT_TRUE(form->cmdNew.enabled());
+    ASSERT_EQ(colours(), (std::array<tk::Colour, 3>{Green, Green, Green}));
+    click(form->cmdNew);
+    EXPECT_EQ(form->selectedAnswerForm(), 0);
+    for (const tk::TextBox& box : form->txtAnswer) {
+        EXPECT_TRUE(box.visible()) << box.fullName();
+        EXPECT_EQ(box.text(), "") << box.fullName();
+        EXPECT_EQ(box.backColor(), PaleCyan) << box.fullName();
+    }
+    EXPECT_EQ(form->txtAnswer[1].left(), 3585.0F);
+    EXPECT_EQ(form->imgRadical.left(), 3015.0F);
+    EXPECT_TRUE(form->imgRadical.visible());
+    EXPECT_EQ(form->lneViniculum.x2(), 4710.0F);
+    EXPECT_TRUE(form->lneViniculum.visible());
+}
+
+TEST_F(Behaviour, AWrongBoxIsMarkedAndNothingElseMoves) {
+    useDraws(KeyWithoutOne);
+    start();
+    struct Attempt {
+        std::array<std::string, 3> typed;
+        std::array<tk::Colour, 3> colours;
+    };
+    const std::vector<Attempt> attempts{
+        {{"3", "7", "5"}, {Green, Red, Green}},
+        {{"03", " 6 ", "5"}, {Red, Green, Green}},
+        {{"", "", ""}, {Red, Red, Red}},
+        {{"3", "6", "5.0"}, {Green, Green, Red}},
+    };
+    double total = 0;
+    for (const Attempt& attempt : attempts) {
+        SCOPED_TRACE(attempt.typed[0] + "|" + attempt.typed[1] + "|" + attempt.typed[2]);
+        for (int box = 0; box < 3; ++box) typeInto(box, attempt.typed[static_cast<std::size_t>(box)]);
+        click(form->cmdSubmit);
+        ++total;
+        EXPECT_EQ(colours(), attempt.colours);
+        EXPECT_TRUE(form->cmdSubmit.enabled());
+        EXPECT_FALSE(form->cmdNew.enabled());
+        EXPECT_EQ(focused(), &form->txtAnswer[0]);
+        // The score labels catch up only at the next fully right answer.
+        expectScoreLabels("0", "0", "0%");
+        EXPECT_EQ(form->score().TotalCount().value(), total);
+    }
+    for (int box = 0; box < 3; ++box) typeInto(box, key()[static_cast<std::size_t>(box)]);
+    click(form->cmdSubmit);
+    expectScoreLabels(" 1", " 5", " 20%");
+    EXPECT_FALSE(form->cmdSubmit.enabled());
+    EXPECT_EQ(focused(), &form->cmdNew);
+}
+
+TEST_F(Behaviour, AWrongAnswerUnderAShapeWithoutCoefficientFocusesTheFirstShownBox) {
+    struct Case {
+        const char* what;
+        std::vector<int> draws;
+        int shape;
+        std::array<tk::Colour, 3> colours;
+    };
+    const std::vector<Case> cases{
+        {"root b over c", KeyRootBOverC, 1, {Green, Red, Green}},
+        {"root b", KeyRootB, 5, {Green, Red, Green}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        tarnivo::testing::resetProgram();
+        form = &tk::Forms::get<frmTarnivo>();
+        form->show();
+        useDraws(c.draws);
+        start();
+        chooseForm(c.shape);
+        ASSERT_FALSE(form->txtAnswer[0].visible());
+        typeInto(1, "8");
+        if (c.shape == 1) typeInto(2, "3");
+        click(form->cmdSubmit);
+        EXPECT_TRUE(tarnivo::testing::reportedErrors().empty());
+        EXPECT_FALSE(tk::Forms::ended());
+        EXPECT_EQ(colours(), c.colours);
+        EXPECT_EQ(focused(), &form->txtAnswer[1]);
+        EXPECT_TRUE(form->cmdSubmit.enabled());
+        // The student can go on at once: typing lands in the focused box.
+        QTest::keyClick(widgetOf(form->txtAnswer[1]), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "2");
+        click(form->cmdSubmit);
+        EXPECT_EQ(colours(), (std::array<tk::Colour, 3>{Green, Green, Green}));
+        expectScoreLabels(" 1", " 2", " 50%");
+    }
+}
+
+TEST_F(Behaviour, AccessKeysPressSubmitAndNextOnlyWhileEnabled) {
+    useDraws(KeyWithoutOne);
+    QTest::keyClick(widgetOf(*form), Qt::Key_S, Qt::AltModifier);
+    settle(300);
+    EXPECT_TRUE(form->score().TotalCount().isEmpty());
+    start();
+    QTest::keyClick(widgetOf(*form), Qt::Key_N, Qt::AltModifier);
+    settle(300);
+    EXPECT_EQ(form->lblProbCount.caption(), "1");
+
+    QTest::keyClick(widgetOf(*form), Qt::Key_S, Qt::AltModifier);
+    QTRY_COMPARE(form->score().TotalCount().value(), 1.0);
+    for (int box = 0; box < 3; ++box) typeInto(box, key()[static_cast<std::size_t>(box)]);
+    QTest::keyClick(widgetOf(*form), Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(form->cmdNew.enabled());
+    QTest::keyClick(widgetOf(*form), Qt::Key_S, Qt::AltModifier);
+    settle(300);
+    EXPECT_EQ(form->score().TotalCount().value(), 2.0);
+    QTest::keyClick(widgetOf(*form), Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(form->lblProbCount.caption(), std::string("2"));
+}
+
+TEST_F(Behaviour, ExitAndTheCloseButtonEndTheProgram) {
+    start();
+    click(form->cmdExit);
+    EXPECT_FALSE(tk::Forms::isLoaded<frmTarnivo>());
+    EXPECT_TRUE(tk::Forms::ended());
+    EXPECT_EQ(tk::Forms::exitCode(), 0);
+
+    tarnivo::testing::resetProgram();
+    form = &tk::Forms::get<frmTarnivo>();
+    form->show();
+    widgetOf(*form)->close();
+    settle();
+    EXPECT_FALSE(tk::Forms::isLoaded<frmTarnivo>());
+    EXPECT_TRUE(tk::Forms::ended());
+    EXPECT_EQ(tk::Forms::exitCode(), 0);
+}
+
+}  // namespace
+}  // namespace practice_test
