@@ -14,11 +14,19 @@ namespace {
 constexpr int termCount = 4;
 constexpr int primeCount = 3;
 
-// Integer's constructor is out of line; the constants of the hot steps are made once.
-const Integer zero{};
-const Integer one = 1;
-const Integer two = 2;
-const std::array<Integer, 3> drawnExponents{0, 1, 2};
+// Integer's constructor is out of line, so the steps' constants are made once, on
+// first use rather than at start-up, so that they are ready whoever calls first.
+struct Constants {
+    Integer zero{};
+    Integer one = 1;
+    Integer two = 2;
+    std::array<Integer, 3> exponents{0, 1, 2};
+};
+
+const Constants& constants() {
+    static const Constants values;
+    return values;
+}
 
 PrimeBaseTable makePrimeBases() {
     PrimeBaseTable bases;
@@ -29,13 +37,31 @@ PrimeBaseTable makePrimeBases() {
 }
 
 // Whole part of r·3, computed in double so that a draw just below 1 cannot round up
-// to 3. A source that strays outside [0, 1) is held to 0..2 as well, because the
-// 16-bit arithmetic downstream is sized for exactly those exponents.
-// Counted without branches: the draws are random, so branches would mispredict.
-const Integer& exponentFromDraw(float r) {
+// to 3, and counted without branches, which random draws would keep mispredicting.
+// A source straying outside [0, 1) is held to 0..2 as well: the 16-bit arithmetic
+// downstream is sized for exactly those exponents.
+const Integer& exponentFromDraw(float r, const Constants& c) {
     const double scaled = static_cast<double>(r) * 3.0;
     const auto wholePart = static_cast<std::size_t>(scaled >= 1.0) + static_cast<std::size_t>(scaled >= 2.0);
-    return drawnExponents[wholePart];
+    return c.exponents[wholePart];
+}
+
+Integer raiseTo(const Integer& base, const Integer& exponent, const Constants& c) {
+    const int times = exponent.value();
+    if (times >= 0 && times <= 3) {
+        // The drawn exponents are random, so a loop of that many passes would keep
+        // mispredicting. Three passes that multiply by base or by 1 form the same
+        // products in the same order and so overflow exactly where the loop would.
+        const Integer factors[2] = {c.one, base};
+        Integer result = c.one;
+        result = factors[times >= 1] * result;
+        result = factors[times >= 2] * result;
+        result = factors[times >= 3] * result;
+        return result;
+    }
+    Integer result = c.one;
+    for (int i = 1; i <= times; ++i) result = base * result;
+    return result;
 }
 
 void fillTexts(DrillProblem& problem) {
@@ -77,39 +103,27 @@ DrillProblem SolveExponents(const PrimeBaseTable& primeBases, const ExponentTabl
 }
 
 void DrawExponents(RandomSource& random, ExponentTable& exponentGrid) {
+    const Constants& c = constants();
     for (int t = 1; t <= termCount; ++t)
-        for (int j = 1; j <= primeCount; ++j) exponentGrid(t, j) = exponentFromDraw(random.next());
+        for (int j = 1; j <= primeCount; ++j) exponentGrid(t, j) = exponentFromDraw(random.next(), c);
 }
 
-Integer RaiseTo(const Integer& base, const Integer& exponent) {
-    const int times = exponent.value();
-    if (times >= 0 && times <= 3) {
-        // The drawn exponents are random, so a loop of that many passes would keep
-        // mispredicting. Three passes that multiply by base or by 1 form the same
-        // products in the same order and so overflow exactly where the loop would.
-        const Integer factors[2] = {one, base};
-        Integer result = one;
-        result = factors[times >= 1] * result;
-        result = factors[times >= 2] * result;
-        result = factors[times >= 3] * result;
-        return result;
-    }
-    Integer result = one;
-    for (int i = 1; i <= times; ++i) result = base * result;
-    return result;
-}
+Integer RaiseTo(const Integer& base, const Integer& exponent) { return raiseTo(base, exponent, constants()); }
 
 void ComputeTerms(const PrimeBaseTable& primeBases, const ExponentTable& exponentGrid, TermTable& problemTerms) {
+    const Constants& c = constants();
     const std::array<Integer, primeCount> bases{primeBases(1), primeBases(2), primeBases(3)};
     for (int t = 1; t <= termCount; ++t) {
-        Integer product = one;
+        Integer product = c.one;
         for (int j = 1; j <= primeCount; ++j)
-            product = RaiseTo(bases[static_cast<std::size_t>(j - 1)], exponentGrid(t, j)) * product;
+            product = raiseTo(bases[static_cast<std::size_t>(j - 1)], exponentGrid(t, j), c) * product;
         problemTerms(t) = product.value();
     }
 }
 
 void SimplifyExponents(const ExponentTable& exponentGrid, ExponentTable& keyExponents) {
+    const Integer& zero = constants().zero;
+    const Integer& two = constants().two;
     for (int j = 1; j <= primeCount; ++j) {
         const Integer e1 = exponentGrid(1, j);
         const Integer e2 = exponentGrid(2, j);
@@ -136,18 +150,20 @@ void SimplifyExponents(const ExponentTable& exponentGrid, ExponentTable& keyExpo
 }
 
 AnswerKey ComputeAnswerKey(const PrimeBaseTable& primeBases, const ExponentTable& keyExponents) {
-    AnswerKey key{one, one, one};
+    const Constants& c = constants();
+    AnswerKey key{c.one, c.one, c.one};
     for (int q = 1; q <= primeCount; ++q) {
         const Integer& base = primeBases(q);
-        key.coefficient = RaiseTo(base, keyExponents(1, q)) * key.coefficient;
-        key.radicand = RaiseTo(base, keyExponents(2, q)) * key.radicand;
-        key.denominator = RaiseTo(base, keyExponents(3, q)) * key.denominator;
+        key.coefficient = raiseTo(base, keyExponents(1, q), c) * key.coefficient;
+        key.radicand = raiseTo(base, keyExponents(2, q), c) * key.radicand;
+        key.denominator = raiseTo(base, keyExponents(3, q), c) * key.denominator;
     }
     return key;
 }
 
 bool NeedsAnswerForm(const AnswerKey& key) {
-    return key.coefficient == 1 || key.radicand == 1 || key.denominator == 1;
+    const Integer& one = constants().one;
+    return key.coefficient == one || key.radicand == one || key.denominator == one;
 }
 
 }  // namespace tarnivo
