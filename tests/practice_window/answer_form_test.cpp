@@ -20,7 +20,8 @@ struct AnswerArea {
 
 std::ostream& operator<<(std::ostream& out, const AnswerArea& a) {
     for (std::size_t i = 0; i < 3; ++i)
-        out << "box" << i << (a.shown[i] ? " shown " : " hidden ") << '"' << a.texts[i] << "\" at " << a.lefts[i] << "; ";
+        out << "box" << i << (a.shown[i] ? " shown " : " hidden ") << '"' << a.texts[i] << "\" at " << a.lefts[i]
+            << "; ";
     return out << "radical " << (a.radicalShown ? "shown" : "hidden") << " at " << a.radicalLeft << "; bar "
                << (a.barShown ? "shown" : "hidden") << " to " << a.barEnd;
 }
@@ -92,15 +93,18 @@ TEST_F(AnswerForms, ShapeZeroRestoresTheDesignLayoutAfterAnySequence) {
 TEST_F(AnswerForms, ShapesThatMoveNothingKeepWhatTheLastShapeLeft) {
     // Square root only: box 1 and the sign stay where they stand, with a gap at the left.
     chooseForm(5);
-    EXPECT_EQ(areaOf(*form), (AnswerArea{{false, true, false}, {"1", "", "1"}, {1830, 3585, 2745}, true, 3015, false, 4710}));
+    EXPECT_EQ(areaOf(*form),
+              (AnswerArea{{false, true, false}, {"1", "", "1"}, {1830, 3585, 2745}, true, 3015, false, 4710}));
     chooseForm(1);
     chooseForm(5);
-    EXPECT_EQ(areaOf(*form), (AnswerArea{{false, true, false}, {"1", "", "1"}, {1830, 1830, 1830}, true, 1260, false, 3292.5F}));
+    EXPECT_EQ(areaOf(*form),
+              (AnswerArea{{false, true, false}, {"1", "", "1"}, {1830, 1830, 1830}, true, 1260, false, 3292.5F}));
 
     // A over C, then A√B: box 2 stays hidden where A over C put it, holding "1".
     chooseForm(2);
     chooseForm(3);
-    EXPECT_EQ(areaOf(*form), (AnswerArea{{true, true, false}, {"", "", "1"}, {1830, 3585, 1830}, true, 3015, false, 3292.5F}));
+    EXPECT_EQ(areaOf(*form),
+              (AnswerArea{{true, true, false}, {"", "", "1"}, {1830, 3585, 1830}, true, 3015, false, 3292.5F}));
 }
 
 TEST_F(AnswerForms, OneOverCShowsAOneTheStudentMayChange) {

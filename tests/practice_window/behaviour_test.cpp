@@ -21,7 +21,8 @@ protected:
         const Answer answer = answerFor(key());
         if (form->selectedAnswerForm() != answer.shape) chooseForm(answer.shape);
         for (int box = 0; box < 3; ++box)
-            if (!answer.boxes[static_cast<std::size_t>(box)].empty()) typeInto(box, answer.boxes[static_cast<std::size_t>(box)]);
+            if (!answer.boxes[static_cast<std::size_t>(box)].empty())
+                typeInto(box, answer.boxes[static_cast<std::size_t>(box)]);
         click(form->cmdSubmit);
     }
     void expectScoreLabels(const char* right, const char* total, const char* grade) {

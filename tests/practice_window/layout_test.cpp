@@ -170,10 +170,10 @@ TEST_F(PracticeWindow, TextStylesColoursAndBordersAreTheDesigned) {
     for (const auto& [name, style] : styles) {
         SCOPED_TRACE(name);
         const tk::Label* label = nullptr;
-        for (const tk::Label* candidate : {&form->lblProbCount, &form->lblRight, &form->lblWrong, &form->lblPercent,
-                                           &form->lblTitle, &form->Label4, &form->Label1, &form->Label2, &form->Label3,
-                                           &form->lblPeriod, &form->lblDate, &form->lblID, &form->lblName,
-                                           &form->lblTeacher})
+        for (const tk::Label* candidate :
+             {&form->lblProbCount, &form->lblRight, &form->lblWrong, &form->lblPercent, &form->lblTitle, &form->Label4,
+              &form->Label1, &form->Label2, &form->Label3, &form->lblPeriod, &form->lblDate, &form->lblID,
+              &form->lblName, &form->lblTeacher})
             if (candidate->name() == name) label = candidate;
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->design().font, style.font.value_or(tk::FontSpec{}));
@@ -240,8 +240,8 @@ TEST_F(PracticeWindow, LoadsIntoTheReadyState) {
     EXPECT_EQ(focused(), &form->cmdStart);
 
     // Each shape option says in words which formula it stands beside.
-    const std::array<const char*, 7> words{"a root b over c", "root b over c", "a over c", "a root b",
-                                           "a", "root b", "1 over c"};
+    const std::array<const char*, 7> words{"a root b over c", "root b over c", "a over c", "a root b", "a",
+                                           "root b",          "1 over c"};
     for (std::size_t i = 0; i < words.size(); ++i) {
         const QWidget* option = widgetOf(form->optAnswerForm[i]);
         EXPECT_EQ(option->accessibleName().toStdString(), words[i]);
@@ -250,8 +250,8 @@ TEST_F(PracticeWindow, LoadsIntoTheReadyState) {
 }
 
 TEST_F(PracticeWindow, EveryButtonCaptionIsReadableWhole) {
-    for (const tk::CommandButton* button : {&form->cmdStart, &form->cmdPrintIt, &form->cmdExit, &form->cmdSubmit,
-                                            &form->cmdNew}) {
+    for (const tk::CommandButton* button :
+         {&form->cmdStart, &form->cmdPrintIt, &form->cmdExit, &form->cmdSubmit, &form->cmdNew}) {
         const auto* push = qobject_cast<const QPushButton*>(widgetOf(*button));
         ASSERT_NE(push, nullptr);
         const QFontMetrics metrics(push->font());
@@ -265,7 +265,7 @@ TEST_F(PracticeWindow, EveryButtonCaptionIsReadableWhole) {
 }
 
 TEST_F(PracticeWindow, TabFromStartSkipsWhatCannotBeUsed) {
-    const std::vector<const tk::Control*> expected{&form->txtAnswer[0], &form->txtAnswer[1], &form->txtAnswer[2],
+    const std::vector<const tk::Control*> expected{&form->txtAnswer[0], &form->txtAnswer[1],     &form->txtAnswer[2],
                                                    &form->cmdExit,      &form->optAnswerForm[0], &form->cmdStart};
     ASSERT_EQ(focused(), &form->cmdStart);
     for (const tk::Control* next : expected) {

@@ -51,7 +51,8 @@ protected:
         showRadicals(true);
         std::vector<QRect> kept;
         for (const tk::Label& digit : form->lblProb) kept.push_back(onWindow(digit));
-        for (const tk::Line* bar : {&form->Line1, &form->Line2, &form->lneViniculum}) kept.push_back(lineOnWindow(*bar));
+        for (const tk::Line* bar : {&form->Line1, &form->Line2, &form->lneViniculum})
+            kept.push_back(lineOnWindow(*bar));
         for (const QRect& area : kept) {
             for (int y = area.top(); y <= area.bottom(); ++y)
                 for (int x = area.left(); x <= area.right(); ++x)
@@ -72,7 +73,8 @@ protected:
             const QRect label = onWindow(*digit);
             const QRect sign = onWindow(*radical);
             bool overbar = false;
-            for (int y = sign.top(); y < label.top(); ++y) overbar = overbar || dark(image.pixel(label.center().x(), y));
+            for (int y = sign.top(); y < label.top(); ++y)
+                overbar = overbar || dark(image.pixel(label.center().x(), y));
             EXPECT_TRUE(overbar) << digit->fullName() << " has no overbar above it";
             EXPECT_GE(label.top(), sign.top() + sign.height() / 7) << digit->fullName();
         }
@@ -116,7 +118,7 @@ TEST_F(Pictures, ShapeOptionsStandOverTheFormulaColumn) {
 }
 
 TEST_F(Pictures, ScreensOfAProblemInProgress) {
-    form->lblName.setCaption("Smith, Ann");
+    fillStudentData();
     useDraws(KeyRootBOverC);
     click(form->cmdStart);
     chooseForm(1);
@@ -134,6 +136,7 @@ TEST_F(Pictures, ScreensOfAProblemInProgress) {
     tarnivo::testing::resetProgram();
     form = &tk::Forms::get<frmTarnivo>();
     form->show();
+    fillStudentData();
     useDraws(KeyWithoutOne);
     click(form->cmdStart);
     typeInto(0, "3");

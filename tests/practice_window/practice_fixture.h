@@ -60,6 +60,14 @@ protected:
         tarnivo::testing::resetProgram();
     }
 
+    // What the sign-in window writes into the student-data band.
+    void fillStudentData() {
+        form->lblName.setCaption("Smith, Ann");
+        form->lblID.setCaption("1234");
+        form->lblTeacher.setCaption("Mr Jones");
+        form->lblDate.setCaption("12/08/2026");
+    }
+
     void useDraws(std::vector<int> exponents) {
         form->setRandomSource(std::make_unique<ChosenDraws>(std::move(exponents)));
     }

@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 #include "app/toolkit/dialogs.h"
-#include "ui/practice/record_file_name.h"
 #include "tests/practice_window/practice_fixture.h"
+#include "ui/practice/record_file_name.h"
 
 namespace practice_test {
 namespace {
@@ -54,8 +54,7 @@ protected:
 };
 
 TEST_F(PrintResults, WithoutAPrinterTheRecordIsOfferedAsAPdfNamedAfterTheStudent) {
-    form->lblName.setCaption("Smith, Ann");
-    form->lblDate.setCaption("12/08/2026");
+    fillStudentData();
     click(form->cmdStart);
     form->shutdown();  // the end-of-set screen, as the twentieth right answer leaves it
     settle();

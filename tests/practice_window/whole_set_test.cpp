@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // A whole set of twenty problems, answered from the key as a student would, some wrong
 // first, ending on the end-of-set screen.
-#include "app/toolkit/services.h"
 #include "tests/practice_window/practice_fixture.h"
 
 namespace practice_test {
@@ -33,11 +32,7 @@ protected:
 };
 
 TEST_F(WholeSet, TwentyProblemsEndOnTheSummaryScreen) {
-    // What the sign-in window writes into the student-data band.
-    form->lblName.setCaption("Smith, Ann");
-    form->lblID.setCaption("1234");
-    form->lblTeacher.setCaption("Mr Jones");
-    form->lblDate.setCaption(tk::currentDateText());
+    fillStudentData();
 
     click(form->cmdStart);
     int right = 0;
@@ -78,8 +73,7 @@ TEST_F(WholeSet, TwentyProblemsEndOnTheSummaryScreen) {
         EXPECT_FALSE(frame->visible()) << frame->name();
     const std::vector<const tk::Control*> answerArea{&form->Frame1, &form->optAnswerForm[0], &form->txtAnswer[0],
                                                      &form->Image4};
-    for (const tk::Control* inside : answerArea)
-        EXPECT_FALSE(inside->shownOnScreen()) << inside->fullName();
+    for (const tk::Control* inside : answerArea) EXPECT_FALSE(inside->shownOnScreen()) << inside->fullName();
     EXPECT_EQ(form->backColor(), tk::colour::White);
     EXPECT_TRUE(form->lblTitle.visible());
     EXPECT_FALSE(form->cmdSubmit.visible());

@@ -24,16 +24,18 @@ struct FormShape {
 
 // What each shape shows, and the text every box gets: a part the shape leaves out holds
 // "1", so marking counts it right exactly when that key part is 1.
+// clang-format off
 constexpr std::array<FormShape, AnswerFormSelector::FormCount> Shapes{{
-    //  txtAnswer(0)   txtAnswer(1)    txtAnswer(2)   imgRadical lneViniculum
-    {{{{true, ""}, {true, ""}, {true, ""}}}, true, true},      // 0  A√B / C
-    {{{{false, "1"}, {true, ""}, {true, ""}}}, true, true},    // 1  √B / C
-    {{{{true, ""}, {false, "1"}, {true, ""}}}, false, true},   // 2  A / C
-    {{{{true, ""}, {true, ""}, {false, "1"}}}, true, false},   // 3  A√B
-    {{{{true, ""}, {false, "1"}, {false, "1"}}}, false, false}, // 4  A
-    {{{{false, "1"}, {true, ""}, {false, "1"}}}, true, false}, // 5  √B
-    {{{{true, "1"}, {false, "1"}, {true, ""}}}, false, true},  // 6  1 / C
+    //   txtAnswer(0)   txtAnswer(1)   txtAnswer(2)    imgRadical lneViniculum
+    {{{{true,  ""},  {true,  ""},  {true,  ""}}},  true,  true},   // 0  A√B / C
+    {{{{false, "1"}, {true,  ""},  {true,  ""}}},  true,  true},   // 1  √B / C
+    {{{{true,  ""},  {false, "1"}, {true,  ""}}},  false, true},   // 2  A / C
+    {{{{true,  ""},  {true,  ""},  {false, "1"}}}, true,  false},  // 3  A√B
+    {{{{true,  ""},  {false, "1"}, {false, "1"}}}, false, false},  // 4  A
+    {{{{false, "1"}, {true,  ""},  {false, "1"}}}, true,  false},  // 5  √B
+    {{{{true,  "1"}, {false, "1"}, {true,  ""}}},  false, true},   // 6  1 / C
 }};
+// clang-format on
 
 enum class Move {
     None,
@@ -48,16 +50,19 @@ enum class Move {
     BarToMiddle,
 };
 
-// The moves of each shape, in the order they are made.
+// The moves of each shape, in the order they are made. Shape 5 moves nothing: box 1 and
+// the radical sign stay where the last shape left them.
+// clang-format off
 constexpr std::array<std::array<Move, 5>, AnswerFormSelector::FormCount> Moves{{
-    {Move::Box0ToL0, Move::Box1ToL1, Move::Box2ToL2, Move::RadicalToR, Move::BarToE},  // 0
-    {Move::Box1ToL0, Move::Box2ToL0, Move::RadicalOverBox1AtL0, Move::BarToMiddle},    // 1
-    {Move::Box2ToL0, Move::BarToMiddle},                                               // 2
-    {Move::Box0ToL0, Move::Box1ToL1, Move::RadicalToR},                                // 3
-    {},                                                                                // 4
-    {},  // 5: box 1 and the radical sign stay where the last shape left them
-    {Move::Box2ToL0, Move::BarToMiddle},                                               // 6
+    {Move::Box0ToL0, Move::Box1ToL1, Move::Box2ToL2,            Move::RadicalToR, Move::BarToE},  // 0
+    {Move::Box1ToL0, Move::Box2ToL0, Move::RadicalOverBox1AtL0, Move::BarToMiddle},               // 1
+    {Move::Box2ToL0, Move::BarToMiddle},                                                          // 2
+    {Move::Box0ToL0, Move::Box1ToL1, Move::RadicalToR},                                           // 3
+    {},                                                                                           // 4
+    {},                                                                                           // 5
+    {Move::Box2ToL0, Move::BarToMiddle},                                                          // 6
 }};
+// clang-format on
 
 float position(Integer twips) { return static_cast<float>(twips.value()); }
 
