@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The loaded practice window against its layout: every control in its container, in
 // drawing order, with its position, caption, tab index, visibility and styling.
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPushButton>
-#include <map>
-#include <optional>
 
-#include "app/toolkit/qt_bridge.h"
 #include "tests/practice_window/practice_fixture.h"
 
 namespace practice_test {
@@ -135,85 +131,6 @@ TEST_F(PracticeWindow, EveryControlStandsInItsContainerAsDesigned) {
             EXPECT_EQ(control.enabled(), row.enabled);
         }
     }
-}
-
-struct Style {
-    std::optional<tk::FontSpec> font;
-    tk::Colour back;
-    tk::Align align = tk::Align::Left;
-    bool bordered = false;
-};
-
-TEST_F(PracticeWindow, TextStylesColoursAndBordersAreTheDesigned) {
-    const tk::FontSpec number{"Arial Narrow", 21.75F, 700};
-    const tk::FontSpec score{"MS Sans Serif", 18.0F, 700};
-    const tk::FontSpec student{"Times New Roman", 15.75F, 700};
-    const tk::FontSpec title{"Myriad Roman", 36.0F, 400};
-    const tk::Colour face = tk::colour::ButtonFace;
-    using tk::Align;
-    const std::map<std::string, Style> styles = {
-        {"lblProbCount", {number, 0x00C0FFFF, Align::Centre, true}},
-        {"lblRight", {score, 0x00C0FFC0, Align::Centre, true}},
-        {"lblWrong", {score, 0x00C0C0FF, Align::Centre, true}},
-        {"lblPercent", {score, 0x00C0FFFF, Align::Centre, true}},
-        {"lblTitle", {title, 0x00FFFFFF, Align::Left, true}},
-        {"Label4", {std::nullopt, face}},
-        {"Label1", {std::nullopt, face, Align::Centre}},
-        {"Label2", {std::nullopt, face, Align::Centre}},
-        {"Label3", {std::nullopt, face, Align::Centre}},
-        {"lblPeriod", {student, 0x00C0E0FF, Align::Centre, true}},
-        {"lblDate", {student, 0x00C0E0FF, Align::Centre, true}},
-        {"lblID", {student, 0x00C0E0FF, Align::Centre, true}},
-        {"lblName", {student, 0x00C0E0FF, Align::Centre, true}},
-        {"lblTeacher", {student, 0x00C0E0FF, Align::Centre, true}},
-    };
-    for (const auto& [name, style] : styles) {
-        SCOPED_TRACE(name);
-        const tk::Label* label = nullptr;
-        for (const tk::Label* candidate :
-             {&form->lblProbCount, &form->lblRight, &form->lblWrong, &form->lblPercent, &form->lblTitle, &form->Label4,
-              &form->Label1, &form->Label2, &form->Label3, &form->lblPeriod, &form->lblDate, &form->lblID,
-              &form->lblName, &form->lblTeacher})
-            if (candidate->name() == name) label = candidate;
-        ASSERT_NE(label, nullptr);
-        EXPECT_EQ(label->design().font, style.font.value_or(tk::FontSpec{}));
-        EXPECT_EQ(label->backColor(), style.back);
-        EXPECT_EQ(label->foreColor(), tk::colour::ButtonText);
-        EXPECT_EQ(label->design().align, style.align);
-        EXPECT_EQ(label->design().bordered, style.bordered);
-    }
-    for (const tk::Label& digit : form->lblProb) {
-        SCOPED_TRACE(digit.fullName());
-        EXPECT_EQ(digit.design().font, number);
-        EXPECT_TRUE(digit.design().autoSize);
-        EXPECT_EQ(digit.design().align, Align::Centre);
-        EXPECT_FALSE(digit.design().bordered);
-        EXPECT_EQ(digit.backColor(), face);
-    }
-    for (const tk::TextBox& box : form->txtAnswer) {
-        SCOPED_TRACE(box.fullName());
-        EXPECT_EQ(box.design().font, number);
-        EXPECT_EQ(box.backColor(), 0x00FFFFC0U);
-        EXPECT_EQ(box.design().align, Align::Centre);
-    }
-    // The number style is drawn narrow and bold in whatever face stands in for it.
-    const QFontInfo numberFace(tk::toQFont(number));
-    EXPECT_TRUE(numberFace.bold());
-    EXPECT_EQ(numberFace.pixelSize(), 29);
-
-    EXPECT_TRUE(form->fraStudentData.design().borderless);
-    EXPECT_EQ(form->fraStudentData.design().backColor, 0x00E0E0E0U);
-    EXPECT_EQ(form->fraStudentData.design().foreColor, 0x80000008U);
-    EXPECT_TRUE(form->Frame1.design().borderless);
-    for (const tk::Frame* frame : {&form->fraProb, &form->fraKey, &form->fraAnswer})
-        EXPECT_FALSE(frame->design().borderless) << frame->name();
-
-    for (const tk::Picture* radical : {&form->Image1, &form->Image2, &form->Image3, &form->imgRadical}) {
-        EXPECT_EQ(radical->design().picture, ":/assets/RadicalPicture.png") << radical->name();
-        EXPECT_TRUE(radical->design().stretch) << radical->name();
-    }
-    EXPECT_EQ(form->Image4.design().picture, ":/assets/AnswerFormsPicture.png");
-    EXPECT_FALSE(form->Image4.design().stretch);
 }
 
 TEST_F(PracticeWindow, LoadsIntoTheReadyState) {

@@ -21,7 +21,6 @@ void frmTarnivo::connectEvents() {
 }
 
 void frmTarnivo::Form_Load() {
-    primeBases_ = PrimeBases();
     problemLimit_ = 20;
     CaptureSavedLayout();
 }

@@ -97,7 +97,6 @@ private:
     void applySubmitOutcome(const SubmitOutcome& outcome);
     void focusFirstAnswerBox();
 
-    PrimeBaseTable primeBases_;
     Integer problemLimit_;
     SavedLayout savedLayout_;
     Score score_;
