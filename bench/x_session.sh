@@ -1,0 +1,46 @@
+# SPDX-License-Identifier: MIT
+# Sourced by the measuring scripts: a private X server with a window manager, started
+# and stopped by process id. After start_x_session, DISPLAY names the new server.
+
+XVFB_PID=
+WM_PID=
+
+start_x_session() {
+    local numberFile
+    numberFile=$(mktemp)
+    # -displayfd picks a free display number and writes it once the server accepts clients.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberFile" 2>/dev/null &
+    XVFB_PID=$!
+    for _ in $(seq 200); do
+        [ -s "$numberFile" ] && break
+        sleep 0.05
+    done
+    if [ ! -s "$numberFile" ]; then
+        echo "Xvfb did not start" >&2
+        rm -f "$numberFile"
+        stop_x_session
+        return 1
+    fi
+    export DISPLAY=":$(tr -d '[:space:]' <"$numberFile")"
+    rm -f "$numberFile"
+
+    openbox --sm-disable >/dev/null 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 200); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.05
+    done
+    echo "openbox did not take over $DISPLAY" >&2
+    stop_x_session
+    return 1
+}
+
+stop_x_session() {
+    if [ -n "$WM_PID" ]; then kill "$WM_PID" 2>/dev/null; wait "$WM_PID" 2>/dev/null; WM_PID=; fi
+    if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=; fi
+}
+
+# True while a window with exactly this title is mapped and viewable.
+window_shown() {
+    [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]
+}
