@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#include "bench/key_answer.h"
+
+namespace tarnivo::bench {
+
+KeyAnswer KeyAnswer::readFrom(const frmTarnivo& form) {
+    const std::array<std::string, 3> key{form.lblProb[4].caption(), form.lblProb[5].caption(),
+                                         form.lblProb[6].caption()};
+    const bool a = key[0] != "1";
+    const bool b = key[1] != "1";
+    const bool c = key[2] != "1";
+    if (a && b && c) return {0, key};
+    if (!a && b && c) return {1, {"", key[1], key[2]}};
+    if (a && !b && c) return {2, {key[0], "", key[2]}};
+    if (a && b && !c) return {3, {key[0], key[1], ""}};
+    if (a && !b && !c) return {4, {key[0], "", ""}};
+    if (!a && b && !c) return {5, {"", key[1], ""}};
+    if (!a && !b && c) return {6, {"", "", key[2]}};
+    return {0, {"1", "1", "1"}};  // the whole answer is 1: the full shape, all ones
+}
+
+void enterAnswer(frmTarnivo& form, const KeyAnswer& answer, bool wrong) {
+    form.optAnswerForm[static_cast<std::size_t>(answer.shape)].setValue(true);
+    const int spoiled = AnswerFormSelector::firstAnswerBox(answer.shape);
+    for (int box = 0; box < 3; ++box) {
+        std::string text = answer.boxes[static_cast<std::size_t>(box)];
+        if (wrong && box == spoiled) text += "0";
+        if (!text.empty()) form.txtAnswer[static_cast<std::size_t>(box)].setText(text);
+    }
+}
+
+}  // namespace tarnivo::bench
