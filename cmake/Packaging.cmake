@@ -1,0 +1,51 @@
+# SPDX-License-Identifier: MIT
+# Debian package of the program: `cmake --build <build> --target package`
+# (or `cpack -G DEB` in the build folder) writes tarnivo_<version>_<arch>.deb.
+# Everything in it comes from the install rules, so the package and
+# `cmake --install` put the same files in the same places under /usr.
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tarnivo)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Tarnivo developers")
+set(CPACK_PACKAGE_CONTACT "The Tarnivo developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "classroom drill in simplifying quotients of square roots")
+# Lines of one paragraph are joined when shown; a blank line starts the next.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Tarnivo is a drill for algebra classes. A student signs in with a class\n"
+  "period, a student number, a name and the teacher's name, then simplifies\n"
+  "twenty quotients of square roots, choosing the shape of each answer and\n"
+  "typing its numbers. Every answer is marked box by box at once, with a\n"
+  "running count and grade.\n"
+  "\n"
+  "For teachers: every student gets the same sequence of problems, so answers\n"
+  "can be compared across a class, and at the end of the set the student\n"
+  "prints the window, with the score and the sign-in details, as a record of\n"
+  "the work to hand in. The program keeps no files and needs no network.")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Tarnivo developers")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+
+# Qt loads its platform plugins at run time and fontconfig finds the faces by
+# name, so no library scan can see these; they are named here. (Debian ships
+# the X11 plugin in libqt6gui6 and the others in qt6-qpa-plugins.)
+set(tarnivo_runtime_depends qt6-qpa-plugins fonts-liberation fonts-dejavu-core)
+find_program(TARNIVO_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(TARNIVO_DPKG_SHLIBDEPS)
+  # The libraries the binary links, with the versions it was built against.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  list(PREPEND tarnivo_runtime_depends
+       libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libstdc++6 libc6)
+endif()
+list(JOIN tarnivo_runtime_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+# Printing goes to the user's default queue through CUPS.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS cups)
+
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/\\\\.cache/")
+
+include(CPack)
