@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Checks the Debian package that build_deb.sh made and unpacked: its files and
+# their places, the control fields, that its dependencies cover what the program
+# loads, and that a desktop menu finds the program and its icon.
+#   check_deb.sh <work folder> <packaging folder> <application id> <project version>
+set -uo pipefail
+. "$(dirname "$0")/lib.sh"
+need_tool dpkg-deb dpkg-query desktop-file-validate appstreamcli readelf file
+
+work=$1 packaging=$2 id=$3 version=$4
+deb=$(the_deb "$work/debs")
+root=$work/root
+share=$root/usr/share
+
+# Files, places, owners and modes.
+expected_files="./usr/bin/tarnivo
+./usr/share/applications/$id.desktop
+./usr/share/doc/tarnivo/copyright
+./usr/share/metainfo/$id.metainfo.xml"
+for size in 16 32 48 64 128 256; do
+  expected_files+=$'\n'"./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+done
+expected_files+=$'\n'"./usr/share/icons/hicolor/scalable/apps/$id.svg"
+listing=$(dpkg-deb -c "$deb")
+expect_equal "files in the package" "$(sort <<<"$expected_files")" \
+  "$(awk '$1 !~ /^d/ {print $6}' <<<"$listing" | sort)"
+expect_equal "entries not owned by root/root" "" "$(awk '$2 != "root/root" {print $6}' <<<"$listing")"
+expect_equal "mode of the program" "-rwxr-xr-x" "$(awk '$6 == "./usr/bin/tarnivo" {print $1}' <<<"$listing")"
+expect_equal "data files not -rw-r--r--" "" \
+  "$(awk '$1 !~ /^d/ && $6 != "./usr/bin/tarnivo" && $1 != "-rw-r--r--" {print $6}' <<<"$listing")"
+
+# `cmake --install` puts the same files in the same places under its prefix.
+expect_equal "files from cmake --install" \
+  "$(cd "$root/usr" && find . -type f | sort)" "$(cd "$work/prefix" && find . -type f | sort)"
+
+for pair in "applications/$id.desktop:$packaging/$id.desktop" \
+            "metainfo/$id.metainfo.xml:$packaging/$id.metainfo.xml" \
+            "doc/tarnivo/copyright:$packaging/../LICENSE" \
+            "icons/hicolor/48x48/apps/$id.png:$packaging/icons/hicolor/48x48/apps/$id.png" \
+            "icons/hicolor/scalable/apps/$id.svg:$packaging/icons/hicolor/scalable/apps/$id.svg"; do
+  cmp -s "$share/${pair%%:*}" "${pair#*:}" && pass "installed ${pair%%:*} is the source file" \
+    || fail "installed ${pair%%:*} differs from ${pair#*:}"
+done
+kind=$(file -b "$root/usr/bin/tarnivo")
+if [[ $kind != ELF*executable* ]]; then
+  fail "usr/bin/tarnivo is not an executable: $kind"
+elif [[ $kind != *", stripped"* ]]; then
+  fail "the program is not stripped: $kind"
+else
+  pass "the program is a stripped executable"
+fi
+
+# What a menu and a software centre read.
+desktop=$share/applications/$id.desktop
+validate "$desktop" "$share/metainfo/$id.metainfo.xml"
+exec_name=$(desktop_value "$desktop" Exec | cut -d' ' -f1)
+[ -x "$root/usr/bin/$exec_name" ] && pass "Exec=$exec_name is the installed program" \
+  || fail "Exec=$exec_name names no program in usr/bin"
+icon=$(desktop_value "$desktop" Icon)
+expect_equal "Icon= is a bare theme name" "$id" "$icon"
+# A theme lookup searches only the folders that the theme's index lists.
+theme_index=/usr/share/icons/hicolor/index.theme
+found=0
+for file in "$share"/icons/hicolor/*/apps/"$icon".*; do
+  [ -e "$file" ] || continue
+  found=$((found + 1))
+  folder=${file#"$share"/icons/hicolor/}
+  folder=${folder%/*}
+  if [ -f "$theme_index" ]; then
+    grep -q "^\[$folder\]" "$theme_index" && pass "icon folder $folder is part of the hicolor theme" \
+      || fail "icon folder $folder is not listed in $theme_index"
+  fi
+done
+expect_equal "icons the theme name resolves to" 7 "$found"
+[ -f "$theme_index" ] || echo "note: $theme_index is missing; icon folders checked by name only"
+
+# Control fields.
+field() { dpkg-deb -f "$deb" "$1"; }
+expect_equal "Package" tarnivo "$(field Package)"
+expect_equal "Version" "$version" "$(field Version)"
+expect_equal "Architecture" "$(dpkg --print-architecture)" "$(field Architecture)"
+expect_equal "Section" education "$(field Section)"
+expect_equal "Maintainer" "The Tarnivo developers" "$(field Maintainer)"
+expect_equal "package file name" "tarnivo_${version}_$(dpkg --print-architecture).deb" "$(basename "$deb")"
+[[ $(field Description) == *"For teachers"* ]] && pass "the description speaks to teachers" \
+  || fail "the description does not say what the program does for teachers"
+
+# Dependencies: named, installable here, and covering what the program loads.
+depends=$(field Depends)
+names=$(tr ',' '\n' <<<"$depends" | sed 's/(.*)//; s/[[:space:]]//g' | sed '/^$/d')
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 qt6-qpa-plugins \
+               fonts-liberation fonts-dejavu-core libstdc++6 libc6; do
+  grep -qx "$package" <<<"$names" && pass "Depends names $package" || fail "Depends lacks $package: $depends"
+done
+while IFS= read -r clause; do
+  clause=$(sed 's/^[[:space:]]*//; s/[[:space:]]*$//' <<<"$clause")
+  package=${clause%% *}
+  installed=$(dpkg-query -W -f='${db:Status-Abbrev}${Version}' "$package" 2>/dev/null)
+  if [ "${installed:0:2}" != ii ]; then
+    fail "dependency $package is not installed on this machine"
+  elif [[ $clause =~ \((.*)\ (.*)\) ]] && \
+       ! dpkg --compare-versions "${installed:3}" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}"; then
+    fail "dependency $clause: installed version is ${installed:3}"
+  else
+    pass "dependency $clause is met here"
+  fi
+done < <(tr ',' '\n' <<<"$depends")
+
+# owned_by_dependency <what> <file pattern>: some package that owns the file is in Depends.
+owned_by_dependency() {
+  local owners
+  owners=$(dpkg -S "$2" 2>/dev/null | sed 's/: .*//' | tr ',' '\n' | sed 's/^ *//; s/:.*//' | sort -u)
+  for owner in $owners; do
+    grep -qx "$owner" <<<"$names" && { pass "$1 comes from $owner"; return; }
+  done
+  fail "$1 ($2) comes from ${owners:-no package} (not in Depends: $depends)"
+}
+for library in $(readelf -d "$root/usr/bin/tarnivo" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+  owned_by_dependency "library $library" "*/$library"
+done
+owned_by_dependency "the X11 platform plugin" "*/qt6/plugins/platforms/libqxcb.so"
+# The toolkit asks for these faces in place of the ones the windows name.
+if command -v fc-list >/dev/null; then
+  for face in "Liberation Sans" "Liberation Sans Narrow" "Liberation Serif" "DejaVu Sans"; do
+    file=$(fc-list ":family=$face" file | head -1 | sed 's/: *$//')
+    if [ -n "$file" ]; then owned_by_dependency "font $face" "$file"; else fail "no font $face here"; fi
+  done
+fi
+
+finish

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The desktop entry and the metadata in the source tree are valid and name the
+# program by one application id everywhere.
+#   check_metadata.sh <packaging folder> <application id> <project version>
+set -uo pipefail
+. "$(dirname "$0")/lib.sh"
+need_tool desktop-file-validate appstreamcli
+
+dir=$1 id=$2 version=$3
+desktop=$dir/$id.desktop
+metainfo=$dir/$id.metainfo.xml
+[ -f "$desktop" ] || { echo "FAIL: no desktop entry $desktop" >&2; exit 1; }
+[ -f "$metainfo" ] || { echo "FAIL: no metadata $metainfo" >&2; exit 1; }
+
+validate "$desktop" "$metainfo"
+
+expect_equal "metadata id" "$id" "$(xml_text "$metainfo" id)"
+expect_equal "metadata launchable" "$id.desktop" "$(xml_text "$metainfo" launchable)"
+expect_equal "desktop entry icon" "$id" "$(desktop_value "$desktop" Icon)"
+expect_equal "program named by the entry and the metadata" \
+  "$(xml_text "$metainfo" binary)" "$(desktop_value "$desktop" Exec | cut -d' ' -f1)"
+expect_equal "newest release in the metadata" "$version" \
+  "$(sed -n 's|.*<release version="\([^"]*\)".*|\1|p' "$metainfo" | head -1)"
+
+for size in 16 32 48 64 128 256; do
+  png=$dir/icons/hicolor/${size}x${size}/apps/$id.png
+  if [ -f "$png" ]; then
+    expect_equal "icon $(basename "$png") at $size px" "${size} x ${size}" \
+      "$(file -b "$png" | sed -n 's/^PNG image data, \([0-9]* x [0-9]*\),.*/\1/p')"
+  else
+    fail "missing icon $png"
+  fi
+done
+[ -f "$dir/icons/hicolor/scalable/apps/$id.svg" ] && pass "scalable icon" || fail "missing scalable icon"
+
+finish

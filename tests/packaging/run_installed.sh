@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Starts the packaged program the way a desktop menu does, from the Exec line of
+# its installed desktop entry, on a real X server with a window manager; checks
+# that it stays up with its windows shown, then closes its windows one by one
+# as a user would (Alt+F4) and expects the program to end with status 0.
+#   run_installed.sh <work folder> <application id> <folder for the screenshot>
+set -uo pipefail
+. "$(dirname "$0")/lib.sh"
+need_tool Xvfb openbox xdotool xprop
+
+work=$1 id=$2 shots=$3
+root=$work/root
+desktop=$root/usr/share/applications/$id.desktop
+[ -f "$desktop" ] || { echo "FAIL: no installed desktop entry $desktop" >&2; exit 1; }
+tmp=$(mktemp -d)
+app='' wm='' xvfb=''
+stop() {
+  for pid in $app $wm $xvfb; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
+  rm -rf "$tmp"
+}
+trap stop EXIT
+
+# poll <tries of 0.05 s> <command...>
+poll() {
+  local tries=$1; shift
+  for ((i = 0; i < tries; i++)); do "$@" && return 0; sleep 0.05; done
+  return 1
+}
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" & xvfb=$!
+poll 200 test -s "$tmp/display" || { echo "SKIP: Xvfb did not start: $(cat "$tmp/xvfb.log")" >&2; exit 77; }
+export DISPLAY=:$(head -1 "$tmp/display")
+openbox --sm-disable >/dev/null 2>&1 & wm=$!
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+poll 200 wm_ready || { echo "SKIP: the window manager did not start" >&2; exit 77; }
+
+# The menu's launch: the Exec line without its field codes, found on the PATH.
+command_line=$(desktop_value "$desktop" Exec | sed 's/ *%[fFuUick]//g')
+read -r -a command <<<"$command_line"
+PATH="$root/usr/bin:$PATH" XDG_DATA_DIRS="$root/usr/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}" \
+  QT_QPA_PLATFORM=xcb "${command[@]}" >"$tmp/out.log" 2>"$tmp/err.log" & app=$!
+
+windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null; }
+running() { kill -0 "$app" 2>/dev/null; }
+# ended_early <when>: records how the program ended by itself and stops the checks.
+ended_early() {
+  wait "$app"
+  fail "the program ended $1 with status $?"
+  app=''
+  cat "$tmp/err.log" >&2
+  finish
+}
+if ! poll 400 windows >/dev/null; then
+  running || ended_early "at start"
+  fail "no window appeared within 20 s"
+  finish
+fi
+expect_equal "the running program" "$(readlink -f "$root/usr/bin/tarnivo")" "$(readlink -f "/proc/$app/exe")"
+sleep 1
+running || ended_early "one second after its windows appeared"
+pass "still running one second after its windows appeared"
+for window in $(windows); do
+  echo "window: $(xdotool getwindowname "$window")"
+  # A dock matches running windows to the menu entry by the class in WM_CLASS.
+  wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= ".*", "\(.*\)"$/\1/p')
+  expect_equal "WM_CLASS class of \"$(xdotool getwindowname "$window")\"" \
+    "$(desktop_value "$desktop" StartupWMClass)" "$wm_class"
+done
+if command -v import >/dev/null; then
+  mkdir -p "$shots"
+  import -window root "$shots/installed-program.png" && echo "screen saved in $shots/installed-program.png"
+fi
+
+# Close the frontmost window of the program, again and again, until it has none left.
+ended=no
+for attempt in $(seq 10); do
+  window=$(xdotool getactivewindow 2>/dev/null)
+  windows | grep -qx "${window:-none}" || window=$(windows | head -1)
+  [ -n "$window" ] || break
+  echo "closing \"$(xdotool getwindowname "$window")\""
+  xdotool windowactivate --sync "$window" 2>/dev/null
+  xdotool key --clearmodifiers alt+F4
+  if poll 60 eval '! running'; then ended=yes; break; fi
+done
+if [ "$ended" = yes ]; then
+  wait "$app"; status=$?; app=''
+  expect_equal "exit status after its windows were closed" 0 "$status"
+else
+  fail "the program was still running after its windows were closed $attempt times"
+fi
+if [ -s "$tmp/err.log" ]; then echo "the program wrote to stderr:"; cat "$tmp/err.log"; fi
+
+finish
