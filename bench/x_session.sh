@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: MIT
+# shellcheck shell=bash
 # Sourced by the measuring scripts: a private X server with a window manager, started
 # and stopped by process id. After start_x_session, DISPLAY names the new server.
 
@@ -21,7 +22,8 @@ start_x_session() {
         stop_x_session
         return 1
     fi
-    export DISPLAY=":$(tr -d '[:space:]' <"$numberFile")"
+    DISPLAY=":$(tr -d '[:space:]' <"$numberFile")"
+    export DISPLAY
     rm -f "$numberFile"
 
     openbox --sm-disable >/dev/null 2>&1 &
@@ -40,7 +42,9 @@ stop_x_session() {
     if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=; fi
 }
 
-# True while a window with exactly this title is mapped and viewable.
-window_shown() {
-    [ -n "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]
+# How many windows with one of these exact titles are mapped and viewable (one X query).
+windows_shown() {
+    local titles
+    titles=$(IFS='|'; echo "$*")
+    xdotool search --onlyvisible --name "^($titles)\$" 2>/dev/null | wc -l
 }
