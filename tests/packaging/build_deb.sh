@@ -5,6 +5,7 @@
 # installs the same build with `cmake --install`, for the checks that follow.
 #   build_deb.sh <source folder> <work folder> <generator> <C++ compiler>
 set -euo pipefail
+# shellcheck source=tests/packaging/lib.sh
 . "$(dirname "$0")/lib.sh"
 need_tool cmake cpack dpkg-deb
 

@@ -5,6 +5,7 @@
 # loads, and that a desktop menu finds the program and its icon.
 #   check_deb.sh <work folder> <packaging folder> <application id> <project version>
 set -uo pipefail
+# shellcheck source=tests/packaging/lib.sh
 . "$(dirname "$0")/lib.sh"
 need_tool dpkg-deb dpkg-query desktop-file-validate appstreamcli readelf file
 
@@ -39,8 +40,8 @@ for pair in "applications/$id.desktop:$packaging/$id.desktop" \
             "doc/tarnivo/copyright:$packaging/../LICENSE" \
             "icons/hicolor/48x48/apps/$id.png:$packaging/icons/hicolor/48x48/apps/$id.png" \
             "icons/hicolor/scalable/apps/$id.svg:$packaging/icons/hicolor/scalable/apps/$id.svg"; do
-  cmp -s "$share/${pair%%:*}" "${pair#*:}" && pass "installed ${pair%%:*} is the source file" \
-    || fail "installed ${pair%%:*} differs from ${pair#*:}"
+  if cmp -s "$share/${pair%%:*}" "${pair#*:}"; then pass "installed ${pair%%:*} is the source file"
+  else fail "installed ${pair%%:*} differs from ${pair#*:}"; fi
 done
 kind=$(file -b "$root/usr/bin/tarnivo")
 if [[ $kind != ELF*executable* ]]; then
@@ -55,8 +56,8 @@ fi
 desktop=$share/applications/$id.desktop
 validate "$desktop" "$share/metainfo/$id.metainfo.xml"
 exec_name=$(desktop_value "$desktop" Exec | cut -d' ' -f1)
-[ -x "$root/usr/bin/$exec_name" ] && pass "Exec=$exec_name is the installed program" \
-  || fail "Exec=$exec_name names no program in usr/bin"
+if [ -x "$root/usr/bin/$exec_name" ]; then pass "Exec=$exec_name is the installed program"
+else fail "Exec=$exec_name names no program in usr/bin"; fi
 icon=$(desktop_value "$desktop" Icon)
 expect_equal "Icon= is a bare theme name" "$id" "$icon"
 # A theme lookup searches only the folders that the theme's index lists.
@@ -68,8 +69,8 @@ for file in "$share"/icons/hicolor/*/apps/"$icon".*; do
   folder=${file#"$share"/icons/hicolor/}
   folder=${folder%/*}
   if [ -f "$theme_index" ]; then
-    grep -q "^\[$folder\]" "$theme_index" && pass "icon folder $folder is part of the hicolor theme" \
-      || fail "icon folder $folder is not listed in $theme_index"
+    if grep -q "^\[$folder\]" "$theme_index"; then pass "icon folder $folder is part of the hicolor theme"
+    else fail "icon folder $folder is not listed in $theme_index"; fi
   fi
 done
 expect_equal "icons the theme name resolves to" 7 "$found"
@@ -83,15 +84,16 @@ expect_equal "Architecture" "$(dpkg --print-architecture)" "$(field Architecture
 expect_equal "Section" education "$(field Section)"
 expect_equal "Maintainer" "The Tarnivo developers" "$(field Maintainer)"
 expect_equal "package file name" "tarnivo_${version}_$(dpkg --print-architecture).deb" "$(basename "$deb")"
-[[ $(field Description) == *"For teachers"* ]] && pass "the description speaks to teachers" \
-  || fail "the description does not say what the program does for teachers"
+if [[ $(field Description) == *"For teachers"* ]]; then pass "the description speaks to teachers"
+else fail "the description does not say what the program does for teachers"; fi
 
 # Dependencies: named, installable here, and covering what the program loads.
 depends=$(field Depends)
 names=$(tr ',' '\n' <<<"$depends" | sed 's/(.*)//; s/[[:space:]]//g' | sed '/^$/d')
 for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 qt6-qpa-plugins \
                fonts-liberation fonts-dejavu-core libstdc++6 libc6; do
-  grep -qx "$package" <<<"$names" && pass "Depends names $package" || fail "Depends lacks $package: $depends"
+  if grep -qx "$package" <<<"$names"; then pass "Depends names $package"
+  else fail "Depends lacks $package: $depends"; fi
 done
 while IFS= read -r clause; do
   clause=$(sed 's/^[[:space:]]*//; s/[[:space:]]*$//' <<<"$clause")

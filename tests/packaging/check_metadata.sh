@@ -4,6 +4,7 @@
 # program by one application id everywhere.
 #   check_metadata.sh <packaging folder> <application id> <project version>
 set -uo pipefail
+# shellcheck source=tests/packaging/lib.sh
 . "$(dirname "$0")/lib.sh"
 need_tool desktop-file-validate appstreamcli
 
@@ -32,6 +33,6 @@ for size in 16 32 48 64 128 256; do
     fail "missing icon $png"
   fi
 done
-[ -f "$dir/icons/hicolor/scalable/apps/$id.svg" ] && pass "scalable icon" || fail "missing scalable icon"
+if [ -f "$dir/icons/hicolor/scalable/apps/$id.svg" ]; then pass "scalable icon"; else fail "missing scalable icon"; fi
 
 finish

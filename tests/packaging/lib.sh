@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: MIT
+# shellcheck shell=bash
 # Shared by the packaging checks: sourced, never run.
 
 failures=0

@@ -6,6 +6,7 @@
 # as a user would (Alt+F4) and expects the program to end with status 0.
 #   run_installed.sh <work folder> <application id> <folder for the screenshot>
 set -uo pipefail
+# shellcheck source=tests/packaging/lib.sh
 . "$(dirname "$0")/lib.sh"
 need_tool Xvfb openbox xdotool xprop
 
@@ -30,7 +31,8 @@ poll() {
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" & xvfb=$!
 poll 200 test -s "$tmp/display" || { echo "SKIP: Xvfb did not start: $(cat "$tmp/xvfb.log")" >&2; exit 77; }
-export DISPLAY=:$(head -1 "$tmp/display")
+DISPLAY=:$(head -1 "$tmp/display")
+export DISPLAY
 openbox --sm-disable >/dev/null 2>&1 & wm=$!
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 poll 200 wm_ready || { echo "SKIP: the window manager did not start" >&2; exit 77; }
