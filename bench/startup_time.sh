@@ -27,6 +27,7 @@ echo "display $DISPLAY, program $program, $starts starts"
 
 titles=("Please Sign In" "Tarnivo Practice")
 times=()
+onCpu=()
 for run in $(seq "$starts"); do
     begin=$EPOCHREALTIME
     QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
@@ -42,6 +43,10 @@ for run in $(seq "$starts"); do
         fi
         kill -0 "$APP_PID" 2>/dev/null || break
     done
+    # What the program's threads spent on a CPU and waiting for one, so far: on a busy
+    # machine the waiting, not the program, makes most of the time.
+    cpu=$(cat "/proc/$APP_PID/task/"*/schedstat 2>/dev/null |
+        awk '{ on += $1; waiting += $2 } END { printf "%.1f %.1f", on / 1e6, waiting / 1e6 }')
     kill "$APP_PID" 2>/dev/null
     wait "$APP_PID" 2>/dev/null
     APP_PID=
@@ -51,17 +56,22 @@ for run in $(seq "$starts"); do
     fi
     ms=$(awk -v a="$begin" -v b="$shown" 'BEGIN { printf "%.1f", (b - a) * 1000 }')
     times+=("$ms")
-    printf 'start %2d: %7.1f ms\n' "$run" "$ms"
+    onCpu+=("${cpu% *}")
+    printf 'start %2d: %7.1f ms   (program on a CPU %5.1f ms, waiting for a CPU %5.1f ms)\n' "$run" "$ms" "${cpu% *}" "${cpu#* }"
     # The next start must not find this one's windows still on the server.
     while [ "$(windows_shown "${titles[@]}")" -gt 0 ]; do sleep 0.01; done
 done
 
-printf '%s\n' "${times[@]}" | sort -n | awk '
-    { t[NR] = $1 }
-    END {
-        median = (NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2
-        printf "both windows shown after: median %.1f ms, min %.1f ms, max %.1f ms (%d starts)\n", median, t[1], t[NR], NR
-    }'
+summary() {
+    sort -n | awk -v what="$1" '
+        { t[NR] = $1 }
+        END {
+            median = (NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2
+            printf "%s: median %.1f ms, min %.1f ms, max %.1f ms (%d starts)\n", what, median, t[1], t[NR], NR
+        }'
+}
+printf '%s\n' "${times[@]}" | summary "both windows shown after"
+printf '%s\n' "${onCpu[@]}" | summary "program's own CPU time until then"
 poll_begin=$EPOCHREALTIME
 for _ in $(seq 20); do windows_shown "${titles[@]}" >/dev/null; done
 awk -v a="$poll_begin" -v b="$EPOCHREALTIME" 'BEGIN { printf "one poll (one xdotool run) takes %.1f ms\n", (b - a) * 1000 / 20 }'
