@@ -8,6 +8,12 @@
 
 namespace tarnivo {
 
+// Kept out of line, so the bounds check itself inlines.
+[[noreturn]] inline __attribute__((noinline, cold)) void throwSubscriptError(int index, int low, int high) {
+    throw SubscriptError("index " + std::to_string(index) + " is outside " + std::to_string(low) + ".." +
+                         std::to_string(high));
+}
+
 // A table with declared inclusive bounds; an index outside them throws SubscriptError.
 template <class T, int Low, int High>
 class BoundedArray {
@@ -22,9 +28,8 @@ public:
 
 private:
     static std::size_t offset(int index) {
-        if (index < Low || index > High)
-            throw SubscriptError("index " + std::to_string(index) + " is outside " + std::to_string(Low) + ".." +
-                                 std::to_string(High));
+        if (index < Low || index > High) [[unlikely]]
+            throwSubscriptError(index, Low, High);
         return static_cast<std::size_t>(index - Low);
     }
     std::array<T, static_cast<std::size_t>(High - Low + 1)> cells_{};
