@@ -39,6 +39,10 @@ void CommandButton::create(const Design& design) {
     button_->setFocusPolicy(Qt::StrongFocus);
     setCaption(design.caption);
     QObject::connect(button_, &QPushButton::clicked, [this] {
+        // An access key's press is animated and lands about 100 ms after the key; a click
+        // in that time may already have disabled or hidden the button, and then the late
+        // press must do nothing, as a click on such a button does.
+        if (!shownOnScreen() || !usable()) return;
         dispatch([this] {
             if (onClick) onClick();
         });
