@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: MIT
+// The real program on a real X server, driven from the outside as a student would drive it.
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/runtime/random_source.h"
+#include "app/toolkit/services.h"
+#include "engine/problem.h"
+#include "tests/program/screen_text.h"
+#include "tests/program/x_desktop.h"
+#include "tests/support/test_app.h"
+
+namespace tarnivo::testing {
+namespace {
+
+const QString SignInTitle = "Please Sign In";
+const QString PracticeTitle = "Tarnivo Practice";
+const QString Screens = TARNIVO_BUILD_DIR "/screens/";
+const QColor Green(0, 255, 0);
+const QColor PaleCyan(192, 255, 255);
+const QColor LightYellow(255, 255, 192);
+
+// A box of the practice window's layout, in twips from its client area's corner.
+QRect twips(float left, float top, float width, float height) {
+    return {static_cast<int>(left / 15), static_cast<int>(top / 15), static_cast<int>(width / 15),
+            static_cast<int>(height / 15)};
+}
+// fraAnswer and fraStudentData hold these, so their corners are added.
+const QRect AnswerBoxes[3] = {twips(405 + 1830, 2265 + 1365, 1065, 540), twips(405 + 3585, 2265 + 1380, 1065, 540),
+                               twips(405 + 2745, 2265 + 2250, 1065, 540)};
+const QRect StartButton = twips(7215, 2055, 1215, 495);
+const QRect SubmitButton = twips(5505, 3165, 1215, 495);
+const QRect NextButton = twips(5490, 3720, 1215, 495);
+const QRect RightBox = twips(6930, 3045, 960, 480);
+const QRect TotalBox = twips(6960, 3765, 975, 465);
+const QRect GradeBox = twips(6810, 4485, 1350, 480);
+const QRect PeriodBox = twips(45, 7140 + 90, 645, 435);
+const QRect IdBox = twips(795, 7140 + 90, 855, 435);
+const QRect DateBox = twips(1755, 7140 + 90, 1590, 435);
+const QRect NameBox = twips(3420, 7140 + 90, 3645, 435);
+const QRect TeacherBox = twips(7095, 7140 + 105, 1635, 435);
+
+class WholeProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureApplication();
+        const std::string why = desktop.start();
+        if (!why.empty()) GTEST_SKIP() << "No X desktop for this test: " << why;
+        QDir().mkpath(Screens);
+    }
+    void TearDown() override {
+        if (program && program->state() != QProcess::NotRunning) {
+            program->kill();
+            program->waitForFinished(3000);
+        }
+        if (program && HasFailure()) std::cerr << "Program output:\n" << program->readAllStandardError().toStdString();
+        desktop.stop();
+    }
+
+    void startProgram() {
+        program = std::make_unique<QProcess>();
+        QProcessEnvironment environment = desktop.environment();
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        program->setProcessEnvironment(environment);
+        program->start(TARNIVO_BUILD_DIR "/tarnivo", {});
+        ASSERT_TRUE(program->waitForStarted(5000)) << "cannot start " TARNIVO_BUILD_DIR "/tarnivo";
+    }
+    // The exit status once the program has ended by itself; -1 if it is still running or crashed.
+    int exitStatus(int timeoutMs = 10000) {
+        if (!program->waitForFinished(timeoutMs) || program->exitStatus() != QProcess::NormalExit) return -1;
+        return program->exitCode();
+    }
+    // What the screen and the program looked like when an expected window did not come.
+    std::string windowMissing(const QString& title) {
+        (void)desktop.screenshot(Screens + "program-no-window.png");
+        return "no visible window \"" + title.toStdString() + "\"; the program is " +
+               (program->state() == QProcess::Running ? "running" : "not running") + "; windows:\n" +
+               desktop.run("xwininfo", {"-root", "-children"}).toStdString() + "\n" + desktop.report();
+    }
+    // The numbers of an xprop property, as "a, b, c, d".
+    QString cardinals(qulonglong window, const QString& name) {
+        return desktop.property(window, name).section(" = ", 1);
+    }
+
+    XDesktop desktop;
+    std::unique_ptr<QProcess> program;
+};
+
+TEST_F(WholeProgram, SignInAnswerThreeProblemsAndCloseThroughTheWindowManager) {
+    ASSERT_TRUE(ScreenText::available()) << "tesseract is needed to read the screen (scripts/install-deps.sh test)";
+    startProgram();
+    const qulonglong signIn = desktop.waitForWindow(SignInTitle);
+    ASSERT_NE(signIn, 0U) << windowMissing(SignInTitle);
+    const qulonglong practice = desktop.waitForWindow(PracticeTitle);
+    ASSERT_NE(practice, 0U) << windowMissing(PracticeTitle);
+
+    // Centred, borderless, a utility window (no taskbar entry), in front and active.
+    const QSize screen = desktop.screenSize();
+    const QRect signInRect = desktop.clientRect(signIn);
+    EXPECT_EQ(signInRect.size(), QSize(321, 323));
+    EXPECT_LE(std::abs(signInRect.left() - (screen.width() - signInRect.right() - 1)), 1) << "horizontally centred";
+    EXPECT_LE(std::abs(signInRect.top() - (screen.height() - signInRect.bottom() - 1)), 1) << "vertically centred";
+    EXPECT_EQ(cardinals(signIn, "_NET_FRAME_EXTENTS"), "0, 0, 0, 0") << "no frame around the sign-in window";
+    EXPECT_NE(cardinals(practice, "_NET_FRAME_EXTENTS"), "0, 0, 0, 0") << "the practice window has its frame";
+    // flags, functions, decorations, ...: the decorations field is in use and asks for none.
+    const QStringList motif = cardinals(signIn, "_MOTIF_WM_HINTS").split(", ");
+    ASSERT_GE(motif.size(), 3) << "the sign-in window sets no decoration hints";
+    EXPECT_TRUE((motif[0].toUInt(nullptr, 16) & 0x2U) != 0 && motif[2].toUInt(nullptr, 16) == 0U)
+        << "decorations asked for: " << motif.join(", ").toStdString();
+    EXPECT_TRUE(desktop.property(signIn, "_NET_WM_WINDOW_TYPE").contains("= _NET_WM_WINDOW_TYPE_UTILITY"));
+    EXPECT_EQ(desktop.activeWindow(), signIn);
+    const QImage atStart = desktop.screenshot(Screens + "program-startup.png");
+    EXPECT_EQ(atStart.pixelColor(signInRect.topLeft() + QPoint(10, 200)), LightYellow)
+        << "the sign-in window stands in front of the practice window";
+
+    // The focus is in the Period box, so typing starts there at once.
+    desktop.type("3");
+    desktop.keys({"Tab"});
+    desktop.type("4217");
+    desktop.keys({"Tab"});
+    desktop.type("Lovelace, Ada");
+    desktop.keys({"Tab"});
+    desktop.type("Hopper");
+    (void)desktop.screenshot(Screens + "program-signin.png");
+    desktop.keys({"Return"});
+    ASSERT_TRUE(desktop.waitForWindowGone(SignInTitle)) << "OK did not close the sign-in window";
+    EXPECT_EQ(desktop.activeWindow(), practice) << "the practice window takes over the keyboard";
+
+    const QRect practiceRect = desktop.clientRect(practice);
+    // A corner inside each answer box, clear of the digits: it shows the box's colour.
+    std::vector<QPoint> boxProbes;
+    for (const QRect& box : AnswerBoxes) boxProbes.push_back(practiceRect.topLeft() + box.bottomRight() - QPoint(4, 4));
+    desktop.click(practice, StartButton.center());
+    RandomSource random;  // the program's own sequence, from its start
+    for (int number = 1; number <= 3; ++number) {
+        const DrillProblem problem = GenerateProblem(random);
+        SCOPED_TRACE("problem " + std::to_string(number) + ", key " + problem.keyTexts[0] + " " +
+                     problem.keyTexts[1] + " " + problem.keyTexts[2]);
+        if (number > 1) {
+            desktop.click(practice, NextButton.center());
+            ASSERT_TRUE(desktop.waitForPixels(boxProbes, PaleCyan)) << "Next did not clear the answer boxes";
+        }
+        // The full shape A√B/C, with "1" where a part of the key is 1.
+        desktop.click(practice, AnswerBoxes[0].center());
+        desktop.type(QString::fromStdString(problem.keyTexts[0]));
+        desktop.keys({"Tab"});
+        desktop.type(QString::fromStdString(problem.keyTexts[1]));
+        desktop.keys({"Tab"});
+        desktop.type(QString::fromStdString(problem.keyTexts[2]));
+        desktop.click(practice, SubmitButton.center());
+        if (!desktop.waitForPixels(boxProbes, Green)) {
+            (void)desktop.screenshot(Screens + "program-failed.png");
+            FAIL() << "the answer was not marked right; the screen is in " << Screens.toStdString() << "program-failed.png";
+        }
+    }
+
+    const QImage after = desktop.screenshot(Screens + "program-after-three.png");
+    const auto read = [&](const QRect& box) { return ScreenText::readBox(after, box.translated(practiceRect.topLeft())).toStdString(); };
+    EXPECT_EQ(read(RightBox), "3");
+    EXPECT_EQ(read(TotalBox), "3");
+    EXPECT_EQ(read(GradeBox), "100%");
+    EXPECT_EQ(read(PeriodBox), "3");
+    EXPECT_EQ(read(IdBox), "4217");
+    EXPECT_EQ(read(NameBox), "Lovelace, Ada");
+    EXPECT_EQ(read(TeacherBox), "Hopper");
+    EXPECT_EQ(read(DateBox), QString::fromStdString(tk::currentDateText()).simplified().toStdString());
+
+    desktop.closeWindow(practice);
+    EXPECT_EQ(exitStatus(), 0);
+}
+
+TEST_F(WholeProgram, ClosingEitherWindowBeforeSignInEndsTheProgram) {
+    for (const QString& closed : {SignInTitle, PracticeTitle}) {
+        SCOPED_TRACE(closed.toStdString());
+        startProgram();
+        ASSERT_NE(desktop.waitForWindow(SignInTitle), 0U) << windowMissing(SignInTitle);
+        desktop.closeWindow(desktop.waitForWindow(closed));
+        EXPECT_EQ(exitStatus(), 0) << "the program did not end";
+        EXPECT_TRUE(desktop.waitForWindowGone(SignInTitle, 1000));
+        EXPECT_TRUE(desktop.waitForWindowGone(PracticeTitle, 1000));
+    }
+}
+
+}  // namespace
+}  // namespace tarnivo::testing

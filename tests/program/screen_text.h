@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+namespace tarnivo::testing {
+
+// Reads what a screenshot shows with the tesseract OCR engine.
+class ScreenText {
+public:
+    [[nodiscard]] static bool available();
+    // The one line of text inside a bordered box of the screen, blanks collapsed; the
+    // border itself is left out so that it is not read as a letter.
+    [[nodiscard]] static QString readBox(const QImage& screen, const QRect& box);
+};
+
+}  // namespace tarnivo::testing
