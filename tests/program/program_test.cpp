@@ -85,6 +85,13 @@ protected:
                (program->state() == QProcess::Running ? "running" : "not running") + "; windows:\n" +
                desktop.run("xwininfo", {"-root", "-children"}).toStdString() + "\n" + desktop.report();
     }
+    // The window on the screen with the frame that the window manager put around it.
+    QRect withFrame(qulonglong window) {
+        const QStringList extents = cardinals(window, "_NET_FRAME_EXTENTS").split(", ");  // left, right, top, bottom
+        if (extents.size() != 4) return desktop.clientRect(window);
+        return desktop.clientRect(window).adjusted(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(),
+                                                   extents[3].toInt());
+    }
     // The numbers of an xprop property, as "a, b, c, d".
     QString cardinals(qulonglong window, const QString& name) {
         return desktop.property(window, name).section(" = ", 1);
@@ -129,7 +136,9 @@ TEST_F(WholeProgram, SignInAnswerThreeProblemsAndCloseThroughTheWindowManager) {
     desktop.type("Lovelace, Ada");
     desktop.keys({"Tab"});
     desktop.type("Hopper");
-    (void)desktop.screenshot(Screens + "program-signin.png");
+    // The pictures of the two windows that the README shows.
+    desktop.screenshot(Screens + "program-signin.png").copy(signInRect).save(Screens + "signin.png");
+    atStart.copy(withFrame(practice)).save(Screens + "startup.png");
     desktop.keys({"Return"});
     ASSERT_TRUE(desktop.waitForWindowGone(SignInTitle)) << "OK did not close the sign-in window";
     EXPECT_EQ(desktop.activeWindow(), practice) << "the practice window takes over the keyboard";
