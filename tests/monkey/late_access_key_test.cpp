@@ -55,6 +55,11 @@ protected:
         }
     }
 
+    void solveTheProblem() {
+        typeTheRightAnswer();
+        click(practice->cmdSubmit);
+    }
+
     frmTarnivo* practice = nullptr;
 };
 
@@ -80,6 +85,25 @@ TEST_F(LateAccessKeyPress, AltNThenAClickOnNextOpensOneProblem) {
     EXPECT_EQ(practice->lblProbCount.caption(), "2");
     EXPECT_TRUE(practice->cmdSubmit.enabled());
     EXPECT_FALSE(practice->cmdNew.enabled());
+}
+
+// Alt+N on problem 19, then Next clicked and problem 20 solved before the press lands:
+// the late press finds Next hidden on the end-of-set screen.
+TEST_F(LateAccessKeyPress, AltNLandingOnTheEndOfSetScreenDoesNothing) {
+    for (int problem = 1; problem < 19; ++problem) {
+        solveTheProblem();
+        click(practice->cmdNew);
+    }
+    solveTheProblem();
+    QTest::keyClick(widgetOf(*practice), Qt::Key_N, Qt::AltModifier);
+    click(practice->cmdNew);
+    solveTheProblem();
+    ASSERT_TRUE(practice->lblTitle.visible());
+    runEventsFor(AfterAnimationMs);
+    EXPECT_FALSE(tk::Forms::ended());
+    EXPECT_EQ(practice->lblProbCount.caption(), "20");
+    EXPECT_EQ(practice->lblRight.caption(), " 20");
+    EXPECT_TRUE(practice->lblTitle.visible());
 }
 
 }  // namespace
