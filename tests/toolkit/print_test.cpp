@@ -18,8 +18,8 @@
 #include "app/toolkit/forms.h"
 #include "app/toolkit/print.h"
 #include "tests/support/test_app.h"
-#include "tests/toolkit/cups_test_server.h"
-#include "tests/toolkit/page_image.h"
+#include "tests/support/cups_test_server.h"
+#include "tests/support/page_image.h"
 #include "tests/toolkit/print_test_window.h"
 
 namespace tarnivo {

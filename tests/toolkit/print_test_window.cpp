@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "tests/toolkit/page_image.h"
+#include "tests/support/page_image.h"
 
 namespace tarnivo::testing {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tests/toolkit/page_image.h"
+#include "tests/support/page_image.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tests/toolkit/cups_test_server.h"
+#include "tests/support/cups_test_server.h"
 
 #include <unistd.h>
 
