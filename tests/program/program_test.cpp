@@ -123,10 +123,10 @@ TEST_F(WholeProgram, SignInAnswerThreeProblemsAndCloseThroughTheWindowManager) {
     EXPECT_TRUE((motif[0].toUInt(nullptr, 16) & 0x2U) != 0 && motif[2].toUInt(nullptr, 16) == 0U)
         << "decorations asked for: " << motif.join(", ").toStdString();
     EXPECT_TRUE(desktop.property(signIn, "_NET_WM_WINDOW_TYPE").contains("= _NET_WM_WINDOW_TYPE_UTILITY"));
-    EXPECT_EQ(desktop.activeWindow(), signIn);
-    const QImage atStart = desktop.screenshot(Screens + "program-startup.png");
-    EXPECT_EQ(atStart.pixelColor(signInRect.topLeft() + QPoint(10, 200)), LightYellow)
+    EXPECT_EQ(desktop.waitForActiveWindow(signIn), signIn);
+    EXPECT_TRUE(desktop.waitForPixels({signInRect.topLeft() + QPoint(10, 200)}, LightYellow))
         << "the sign-in window stands in front of the practice window";
+    const QImage atStart = desktop.screenshot(Screens + "program-startup.png");
 
     // The focus is in the Period box, so typing starts there at once.
     desktop.type("3");
@@ -141,7 +141,7 @@ TEST_F(WholeProgram, SignInAnswerThreeProblemsAndCloseThroughTheWindowManager) {
     atStart.copy(withFrame(practice)).save(Screens + "startup.png");
     desktop.keys({"Return"});
     ASSERT_TRUE(desktop.waitForWindowGone(SignInTitle)) << "OK did not close the sign-in window";
-    EXPECT_EQ(desktop.activeWindow(), practice) << "the practice window takes over the keyboard";
+    EXPECT_EQ(desktop.waitForActiveWindow(practice), practice) << "the practice window takes over the keyboard";
 
     const QRect practiceRect = desktop.clientRect(practice);
     // A corner inside each answer box, clear of the digits: it shows the box's colour.

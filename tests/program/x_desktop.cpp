@@ -146,7 +146,14 @@ QString XDesktop::property(qulonglong window, const QString& name) const {
     return value.contains("not found") || value.contains("no such atom") ? QString() : value;
 }
 
-qulonglong XDesktop::activeWindow() const { return run("xdotool", {"getactivewindow"}).toULongLong(); }
+qulonglong XDesktop::waitForActiveWindow(qulonglong expected, int timeoutMs) const {
+    qulonglong active = 0;
+    pollUntil(timeoutMs, [&] {
+        active = run("xdotool", {"getactivewindow"}).toULongLong();
+        return active == expected;
+    });
+    return active;
+}
 
 QImage XDesktop::screenshot(const QString& path) const {
     QTemporaryDir folder;

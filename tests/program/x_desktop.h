@@ -45,7 +45,8 @@ public:
     [[nodiscard]] QRect clientRect(qulonglong window) const;
     // One property as xprop prints it ("NAME(TYPE) = value"), or "" when it is not set.
     [[nodiscard]] QString property(qulonglong window, const QString& name) const;
-    [[nodiscard]] qulonglong activeWindow() const;
+    // The active window once it is `expected`, or whichever is active when the time is up.
+    [[nodiscard]] qulonglong waitForActiveWindow(qulonglong expected, int timeoutMs = 5000) const;
     // Grabs the whole screen; saves it to `path` when one is given.
     [[nodiscard]] QImage screenshot(const QString& path = {}) const;
     // Waits until the screen pixels at all the points have the colour; false on timeout.
