@@ -30,20 +30,22 @@ const std::array<const char*, 6> SampleEntries{"3", "4217", "Lovelace, Ada", "Ho
 bool live(const tk::Control& control) { return control.shownOnScreen() && control.usable(); }
 
 // Presses a button as a student might: a click, Space when it has the focus, or its
-// access key, waiting for the key's animated press.
+// access key, waiting for the key's animated press. The press may end the program and
+// take the button with it, so everything about the button is read beforehand.
 WalkEvent press(const tk::CommandButton& button, Qt::Key accessKey, bool space, bool accessKeyUsed) {
     QWidget* widget = widgetOf(button);
+    const std::string name = button.fullName();
     if (accessKeyUsed && accessKey != Qt::Key_unknown) {
         QTest::keyClick(keyTarget(*button.window()), accessKey, Qt::AltModifier);
         runEventsFor(AccessKeyAnimationMs);
-        return {"student presses the access key of " + button.fullName()};
+        return {"student presses the access key of " + name};
     }
     if (space && widget->hasFocus()) {
         QTest::keyClick(widget, Qt::Key_Space);
-        return {"student presses Space on " + button.fullName()};
+        return {"student presses Space on " + name};
     }
     click(button);
-    return {"student clicks " + button.fullName()};
+    return {"student clicks " + name};
 }
 
 }  // namespace
@@ -76,8 +78,9 @@ WalkEvent Student::step() {
         event.printPressed = true;
         return event;
     }
+    const bool exitLive = live(practice->cmdExit);
     WalkEvent event = press(practice->cmdExit, Qt::Key_unknown, false, false);
-    event.mustEnd = live(practice->cmdExit);
+    event.mustEnd = exitLive;
     return event;
 }
 
@@ -86,8 +89,9 @@ WalkEvent Student::signIn() {
     if (window.cmdOk.usable() && chance(0.6)) {
         if (chance(0.3)) {
             QWidget* target = keyTarget(window);
+            WalkEvent event{"student presses Enter in " + nameOf(target)};
             QTest::keyClick(target, Qt::Key_Return);
-            return {"student presses Enter in " + nameOf(target)};
+            return event;
         }
         click(window.cmdOk);
         return {"student clicks cmdOk"};
