@@ -122,6 +122,7 @@ void BM_Start(benchmark::State& state) {
             form.cmdStart.setEnabled(true);
             form.cmdStart.setFocus();
         });
+        testing::settle();
         state.ResumeTiming();
         form.cmdStart.press();
         paintIfAsked(state);
