@@ -35,7 +35,7 @@ QRect twips(float left, float top, float width, float height) {
 }
 // fraAnswer and fraStudentData hold these, so their corners are added.
 const QRect AnswerBoxes[3] = {twips(405 + 1830, 2265 + 1365, 1065, 540), twips(405 + 3585, 2265 + 1380, 1065, 540),
-                               twips(405 + 2745, 2265 + 2250, 1065, 540)};
+                              twips(405 + 2745, 2265 + 2250, 1065, 540)};
 const QRect StartButton = twips(7215, 2055, 1215, 495);
 const QRect SubmitButton = twips(5505, 3165, 1215, 495);
 const QRect NextButton = twips(5490, 3720, 1215, 495);
@@ -151,8 +151,8 @@ TEST_F(WholeProgram, SignInAnswerThreeProblemsAndCloseThroughTheWindowManager) {
     RandomSource random;  // the program's own sequence, from its start
     for (int number = 1; number <= 3; ++number) {
         const DrillProblem problem = GenerateProblem(random);
-        SCOPED_TRACE("problem " + std::to_string(number) + ", key " + problem.keyTexts[0] + " " +
-                     problem.keyTexts[1] + " " + problem.keyTexts[2]);
+        SCOPED_TRACE("problem " + std::to_string(number) + ", key " + problem.keyTexts[0] + " " + problem.keyTexts[1] +
+                     " " + problem.keyTexts[2]);
         if (number > 1) {
             desktop.click(practice, NextButton.center());
             ASSERT_TRUE(desktop.waitForPixels(boxProbes, PaleCyan)) << "Next did not clear the answer boxes";
@@ -167,12 +167,15 @@ TEST_F(WholeProgram, SignInAnswerThreeProblemsAndCloseThroughTheWindowManager) {
         desktop.click(practice, SubmitButton.center());
         if (!desktop.waitForPixels(boxProbes, Green)) {
             (void)desktop.screenshot(Screens + "program-failed.png");
-            FAIL() << "the answer was not marked right; the screen is in " << Screens.toStdString() << "program-failed.png";
+            FAIL() << "the answer was not marked right; the screen is in " << Screens.toStdString()
+                   << "program-failed.png";
         }
     }
 
     const QImage after = desktop.screenshot(Screens + "program-after-three.png");
-    const auto read = [&](const QRect& box) { return ScreenText::readBox(after, box.translated(practiceRect.topLeft())).toStdString(); };
+    const auto read = [&](const QRect& box) {
+        return ScreenText::readBox(after, box.translated(practiceRect.topLeft())).toStdString();
+    };
     EXPECT_EQ(read(RightBox), "3");
     EXPECT_EQ(read(TotalBox), "3");
     EXPECT_EQ(read(GradeBox), "100%");

@@ -15,7 +15,8 @@ QString ScreenText::readBox(const QImage& screen, const QRect& box) {
     constexpr int Inset = 3;
     constexpr int Margin = 12;
     constexpr int Scale = 4;
-    const QImage inside = screen.copy(box.adjusted(Inset, Inset, -Inset, -Inset)).convertToFormat(QImage::Format_Grayscale8);
+    const QImage inside =
+        screen.copy(box.adjusted(Inset, Inset, -Inset, -Inset)).convertToFormat(QImage::Format_Grayscale8);
     QImage page(inside.width() + 2 * Margin, inside.height() + 2 * Margin, QImage::Format_Grayscale8);
     page.fill(Qt::white);
     QPainter painter(&page);

@@ -165,7 +165,8 @@ QImage XDesktop::screenshot(const QString& path) const {
 bool XDesktop::waitForPixels(const std::vector<QPoint>& points, QColor colour, int timeoutMs) const {
     return pollUntil(timeoutMs, [&] {
         const QImage screen = screenshot();
-        return std::all_of(points.begin(), points.end(), [&](QPoint point) { return screen.pixelColor(point) == colour; });
+        return std::all_of(points.begin(), points.end(),
+                           [&](QPoint point) { return screen.pixelColor(point) == colour; });
     });
 }
 

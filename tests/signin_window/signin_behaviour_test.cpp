@@ -14,8 +14,8 @@ namespace {
 using SignInBehaviour = SignInTest;
 
 TEST_F(SignInBehaviour, OkRuleNeedsFourFilledBoxesOrExactlyTheBypassCodeInPeriod) {
-    const QString code = QString::fromUtf8(frmSignIn::PeriodBypassCode.data(),
-                                           static_cast<int>(frmSignIn::PeriodBypassCode.size()));
+    const QString code =
+        QString::fromUtf8(frmSignIn::PeriodBypassCode.data(), static_cast<int>(frmSignIn::PeriodBypassCode.size()));
     struct Case {
         QString period, id, name, teacher;
         bool okEnabled;
@@ -39,7 +39,8 @@ TEST_F(SignInBehaviour, OkRuleNeedsFourFilledBoxesOrExactlyTheBypassCodeInPeriod
     for (const Case& c : cases) {
         SCOPED_TRACE(("period '" + c.period + "' id '" + c.id + "' name '" + c.name + "' teacher '" + c.teacher + "'")
                          .toStdString());
-        for (tk::TextBox* box : {&signIn->txtPeriod, &signIn->txtID, &signIn->txtName, &signIn->txtTeacher}) erase(*box);
+        for (tk::TextBox* box : {&signIn->txtPeriod, &signIn->txtID, &signIn->txtName, &signIn->txtTeacher})
+            erase(*box);
         type(signIn->txtID, c.id);
         type(signIn->txtName, c.name);
         type(signIn->txtTeacher, c.teacher);
@@ -127,7 +128,7 @@ TEST_F(SignInBehaviour, BypassCodeOpensThePracticeWindowWithUntouchedLabelsAsLai
 
 TEST_F(SignInBehaviour, EnterInAnyBoxPressesOkOnlyWhileItIsEnabled) {
     const std::vector<tk::TextBox frmSignIn::*> boxes = {&frmSignIn::txtPeriod, &frmSignIn::txtID, &frmSignIn::txtName,
-                                                          &frmSignIn::txtTeacher};
+                                                         &frmSignIn::txtTeacher};
     for (auto member : boxes) {
         tk::TextBox& box = signIn->*member;
         SCOPED_TRACE(box.name());

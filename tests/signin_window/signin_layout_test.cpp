@@ -102,6 +102,9 @@ TEST_F(SignInLayout, BorderlessLightYellowSquareCentredWithoutTaskbarEntry) {
 }
 
 TEST_F(SignInLayout, StartLeavesThePracticeWindowVisibleButDisabledBehind) {
+    // Before any event runs, so the first tick cannot have come yet.
+    EXPECT_EQ(signIn->lblFlash.backColor(), 0x0080FFFFU);
+    EXPECT_EQ(signIn->lblFlash.foreColor(), tk::colour::ButtonText);
     EXPECT_TRUE(signIn->visible());
     EXPECT_TRUE(QTest::qWaitForWindowActive(widgetOf(*signIn)));
     EXPECT_EQ(signIn->focusedControl(), &signIn->txtPeriod);
@@ -109,8 +112,6 @@ TEST_F(SignInLayout, StartLeavesThePracticeWindowVisibleButDisabledBehind) {
     EXPECT_TRUE(signIn->cmdExit.usable());
     for (const tk::TextBox* box : {&signIn->txtPeriod, &signIn->txtID, &signIn->txtName, &signIn->txtTeacher})
         EXPECT_EQ(box->text(), "") << box->name();
-    EXPECT_EQ(signIn->lblFlash.backColor(), 0x0080FFFFU);
-    EXPECT_EQ(signIn->lblFlash.foreColor(), tk::colour::ButtonText);
 
     EXPECT_TRUE(practice->visible());
     EXPECT_TRUE(widgetOf(*practice)->isVisible());

@@ -14,11 +14,17 @@ constexpr tk::Colour FlashDesignColour = 0x0080FFFF;
 }  // namespace
 
 frmSignIn::frmSignIn()
-    : Window({.caption = "Please Sign In", .clientWidth = 4815, .clientHeight = 4845,
-              .backColor = tk::colour::LightYellow, .borderless = true, .showInTaskbar = false}) {
+    : Window({.caption = "Please Sign In",
+              .clientWidth = 4815,
+              .clientHeight = 4845,
+              .backColor = tk::colour::LightYellow,
+              .borderless = true,
+              .showInTaskbar = false}) {
     using tk::colour::LightYellow;
-    // In creation order; the first placed is drawn on top.
-    cmdExit.place(*this, "cmdExit", {.left = 2760, .top = 4080, .width = 1215, .height = 495, .caption = "Exit", .tabIndex = 10});
+    // In creation order; the first placed is drawn on top. One row per control, wrapped by hand.
+    // clang-format off
+    cmdExit.place(*this, "cmdExit", {.left = 2760, .top = 4080, .width = 1215, .height = 495, .caption = "Exit",
+                                     .tabIndex = 10});
     Timer1.place(*this, "Timer1", 1000);
     cmdOk.place(*this, "cmdOk", {.left = 1200, .top = 4080, .width = 1215, .height = 495, .caption = "OK", .tabIndex = 5,
                                  .enabled = false});
@@ -38,6 +44,7 @@ frmSignIn::frmSignIn()
                                    .tabIndex = 6, .backColor = LightYellow});
     lblNameTitle.place(*this, "lblNameTitle", {.left = 600, .top = 2040, .width = 1455, .height = 255,
                                                .caption = "Name (Last, First)", .tabIndex = 1, .backColor = LightYellow});
+    // clang-format on
     setDefaultButton(cmdOk);
 
     Timer1.onTimer = [this] { Timer1_Timer(); };
@@ -89,8 +96,8 @@ void frmSignIn::txtTeacher_Change() {
 
 void frmSignIn::OnOk() {
     // Nothing is trimmed: a box holding only blanks counts as filled.
-    const bool allFilled = !txtID.text().empty() && !txtName.text().empty() && !txtPeriod.text().empty() &&
-                           !txtTeacher.text().empty();
+    const bool allFilled =
+        !txtID.text().empty() && !txtName.text().empty() && !txtPeriod.text().empty() && !txtTeacher.text().empty();
     const bool bypass = txtPeriod.text() == PeriodBypassCode;
     cmdOk.setEnabled(allFilled || bypass);
 }
