@@ -56,7 +56,17 @@ void Forms::unload(Window& window) {
     owned->markUnloaded();
     state().unloaded.push_back(std::move(owned));
     scheduleCollection();
-    if (state().loaded.empty()) end(0);
+    if (state().loaded.empty()) {
+        end(0);
+        return;
+    }
+    // The desktop may not pass the keyboard on by itself; the program's next window takes it.
+    for (auto& [type, remaining] : state().loaded) {
+        if (remaining->visible()) {
+            remaining->activate();
+            break;
+        }
+    }
 }
 
 void Forms::end(int exitCode) {

@@ -80,6 +80,19 @@ void Window::setBackColor(Colour colour) {
 void Window::setEnabled(bool enabled) {
     enabled_ = enabled;
     widget_->setEnabled(enabled);
+    // A window shown while disabled had nowhere to put the focus; it goes to the first stop now.
+    if (enabled && visible_ && focusedControl() == nullptr) focusFirstStop();
+}
+
+void Window::focusFirstStop() {
+    const auto stops = tabStops();
+    if (!stops.empty()) stops.front()->widget()->setFocus(Qt::TabFocusReason);
+}
+
+void Window::activate() {
+    if (!visible_) return;
+    widget_->raise();
+    widget_->activateWindow();
 }
 
 void Window::setVisible(bool visible) {
@@ -103,8 +116,7 @@ void Window::show() {
             const QRect area = screen->availableGeometry();
             widget_->move(area.center() - QPoint(widget_->width() / 2, widget_->height() / 2));
         }
-        const auto stops = tabStops();
-        if (!stops.empty()) stops.front()->widget()->setFocus(Qt::TabFocusReason);
+        focusFirstStop();
     }
     widget_->show();
     widget_->raise();

@@ -41,6 +41,8 @@ public:
     void setVisible(bool visible);
     // Shows the window, centred on the screen the first time, and activates it.
     void show();
+    // Brings a shown window to the front and gives it the keyboard.
+    void activate();
 
     // Enter presses this button while it is enabled.
     void setDefaultButton(CommandButton& button) { defaultButton_ = &button; }
@@ -67,6 +69,7 @@ private:
     friend class Forms;
     friend class Timer;
     void markUnloaded();
+    void focusFirstStop();
     void registerTimer(Timer& timer) { timers_.push_back(&timer); }
     [[nodiscard]] std::vector<Control*> allControls() const;
 

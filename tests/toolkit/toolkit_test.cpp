@@ -303,6 +303,15 @@ TEST_F(Toolkit, UnloadingTheLastWindowStopsItsTimersAndEndsTheProgram) {
     EXPECT_TRUE(support::reportedErrors().empty());
 }
 
+TEST_F(Toolkit, AWindowShownDisabledGivesTheFocusToItsFirstStopWhenEnabled) {
+    frmSample& form = Forms::get<frmSample>();
+    form.setEnabled(false);
+    form.show();
+    EXPECT_EQ(form.focusedControl(), nullptr);
+    form.setEnabled(true);
+    EXPECT_EQ(form.focusedControl(), &form.cmdGo);
+}
+
 TEST_F(Toolkit, TheDesktopCloseRequestUnloadsTheWindow) {
     frmSample& sample = Forms::get<frmSample>();
     Forms::get<frmOther>();
