@@ -9,7 +9,7 @@ build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest
                 libbenchmark-dev)
 run_packages=(libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-liberation fonts-dejavu-core)
 test_packages=(xvfb openbox xdotool x11-utils imagemagick cups cups-client printer-driver-cups-pdf
-               poppler-utils desktop-file-utils appstream time dpkg-dev file tesseract-ocr
+               poppler-utils desktop-file-utils appstream time dpkg-dev file tesseract-ocr clang-format
                wmctrl)
 
 profile=${1:-run}
