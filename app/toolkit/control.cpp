@@ -87,8 +87,20 @@ void Control::update() const {
     if (container_ != nullptr && container_->surface() != nullptr) container_->surface()->update();
 }
 
+namespace {
+// The control's box and a pixel around it, for the rounding of its edges.
+QRect ownArea(const Control& control) {
+    const PixelRect r = toPixels(control.left(), control.top(), control.width(), control.height());
+    return QRect(r.x, r.y, r.w, r.h).adjusted(-1, -1, 1, 1);
+}
+}  // namespace
+
+void Control::updateOwnArea() const {
+    if (container_ != nullptr && container_->surface() != nullptr) container_->surface()->update(ownArea(*this));
+}
+
 void Control::repaintNow() const {
-    if (container_ != nullptr && container_->surface() != nullptr) container_->surface()->repaint();
+    if (container_ != nullptr && container_->surface() != nullptr) container_->surface()->repaint(ownArea(*this));
 }
 
 void Container::stackControls() {

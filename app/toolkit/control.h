@@ -66,9 +66,11 @@ protected:
     virtual void applyGeometry();
     virtual void applyVisible();
     virtual void applyEnabled();
-    // Asks the container to redraw this control's area.
+    // Asks the container to redraw everything (after a move, a resize, a show or a hide).
     void update() const;
-    // Redraws at once, before the caller goes on.
+    // Asks the container to redraw just this control's box (after a change inside it).
+    void updateOwnArea() const;
+    // Redraws this control's box at once, before the caller goes on.
     void repaintNow() const;
 
 private:

@@ -52,18 +52,21 @@ void Label::create(const Design& design) {
 
 void Label::setCaption(const std::string& caption) {
     caption_ = caption;
-    if (design().autoSize) fitToCaption();
-    update();
+    if (design().autoSize) {
+        fitToCaption();  // a new size redraws the container
+    } else {
+        updateOwnArea();
+    }
 }
 
 void Label::setBackColor(Colour colour) {
     backColor_ = colour;
-    update();
+    updateOwnArea();
 }
 
 void Label::setForeColor(Colour colour) {
     foreColor_ = colour;
-    update();
+    updateOwnArea();
 }
 
 void Label::refresh() const { repaintNow(); }

@@ -26,7 +26,18 @@ void WidgetControl::adoptWidget(QWidget* widget) {
 void WidgetControl::setFocus() {
     if (!shownOnScreen() || !usable())
         throw ControlError("the focus cannot move to " + fullName() + " while it is hidden or disabled");
+    window()->focusPlacedByProgram();
     widget_->setFocus(Qt::OtherFocusReason);
+}
+
+// The focused control is this one or inside it (a frame).
+const Control* WidgetControl::focusedWithin() const {
+    Window* owner = window();
+    const Control* focused = owner != nullptr ? owner->focusedControl() : nullptr;
+    for (const Control* c = focused; c != nullptr; c = dynamic_cast<const Control*>(c->container())) {
+        if (c == this) return focused;
+    }
+    return nullptr;
 }
 
 void WidgetControl::applyGeometry() {
@@ -34,11 +45,17 @@ void WidgetControl::applyGeometry() {
 }
 
 void WidgetControl::applyVisible() {
-    if (widget_ != nullptr) widget_->setVisible(visible());
+    if (widget_ == nullptr) return;
+    const Control* focused = visible() ? nullptr : focusedWithin();
+    widget_->setVisible(visible());
+    if (focused != nullptr) window()->focusedControlLeaving(*focused);
 }
 
 void WidgetControl::applyEnabled() {
-    if (widget_ != nullptr) widget_->setEnabled(enabled());
+    if (widget_ == nullptr) return;
+    const Control* focused = enabled() ? nullptr : focusedWithin();
+    widget_->setEnabled(enabled());
+    if (focused != nullptr) window()->focusedControlLeaving(*focused);
 }
 
 bool WidgetControl::canTakeFocus() const { return widget_ != nullptr && shownOnScreen() && usable(); }

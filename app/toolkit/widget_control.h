@@ -20,6 +20,7 @@ protected:
     void applyVisible() override;
     void applyEnabled() override;
     [[nodiscard]] bool canTakeFocus() const override;
+    [[nodiscard]] const Control* focusedWithin() const;
 
 private:
     QWidget* widget_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <map>
 
@@ -194,6 +195,22 @@ void Window::focusNextControl(bool forward) {
         }
     }
     at(next)->widget()->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void Window::focusedControlLeaving(const Control& focused) {
+    const bool alreadyPending = focusLeftFrom_ != NoFocusLeaving;
+    focusLeftFrom_ = focused.tabIndex();
+    if (!alreadyPending) QTimer::singleShot(0, widget_.get(), [this] { moveFocusOnFromLeftControl(); });
+}
+
+void Window::moveFocusOnFromLeftControl() {
+    const int from = focusLeftFrom_;
+    focusLeftFrom_ = NoFocusLeaving;
+    if (from == NoFocusLeaving || unloaded_) return;
+    const auto stops = tabStops();
+    if (stops.empty()) return;
+    const auto next = std::find_if(stops.begin(), stops.end(), [from](const Control* c) { return c->tabIndex() > from; });
+    (next != stops.end() ? *next : stops.front())->widget()->setFocus(Qt::TabFocusReason);
 }
 
 void Window::markUnloaded() {

@@ -57,6 +57,12 @@ public:
 
     [[nodiscard]] bool unloaded() const { return unloaded_; }
 
+    // The focused control, or a frame around it, is being hidden or disabled: once the
+    // current event is done, the focus moves on to the next stop in tab order, unless the
+    // program has put it somewhere itself by then.
+    void focusedControlLeaving(const Control& focused);
+    void focusPlacedByProgram() { focusLeftFrom_ = NoFocusLeaving; }
+
     [[nodiscard]] QWidget* surface() const override;
     Window* owningWindow() override { return this; }
     [[nodiscard]] bool containerShown() const override { return visible_; }
@@ -70,6 +76,9 @@ private:
     friend class Timer;
     void markUnloaded();
     void focusFirstStop();
+    void moveFocusOnFromLeftControl();
+    static constexpr int NoFocusLeaving = -2;
+    int focusLeftFrom_ = NoFocusLeaving;  // tab index of a control that lost the focus by hiding
     void registerTimer(Timer& timer) { timers_.push_back(&timer); }
     [[nodiscard]] std::vector<Control*> allControls() const;
 

@@ -85,6 +85,9 @@ TEST_F(WholeSet, TwentyProblemsEndOnTheSummaryScreen) {
     EXPECT_EQ(form->lblName.caption(), "Smith, Ann");
     // Only Print Results and Exit are left to the keyboard.
     EXPECT_EQ(form->tabStops(), (std::vector<tk::Control*>{&form->cmdPrintIt, &form->cmdExit}));
+    // Next had the focus and is gone; Enter now prints the record rather than ending the program.
+    settle();
+    EXPECT_EQ(focused(), &form->cmdPrintIt);
 
     const QImage summary = tarnivo::testing::grabWindow(*form, "practice-summary");
     EXPECT_EQ(QColor(summary.pixel(5, 5)), QColor(Qt::white));

@@ -312,6 +312,25 @@ TEST_F(Toolkit, AWindowShownDisabledGivesTheFocusToItsFirstStopWhenEnabled) {
     EXPECT_EQ(form.focusedControl(), &form.cmdGo);
 }
 
+TEST_F(Toolkit, HidingTheFocusedControlPassesTheFocusOnUnlessTheProgramPlacesIt) {
+    frmSample& form = shownSample();
+    form.txtFirst.setFocus();
+    form.txtFirst.setVisible(false);
+    support::settle();
+    EXPECT_EQ(form.focusedControl(), &form.txtSecond) << "the next stop after the hidden box";
+
+    form.fraGroup.setEnabled(true);
+    form.txtInner.setFocus();
+    form.fraGroup.setVisible(false);
+    support::settle();
+    EXPECT_EQ(form.focusedControl(), &form.cmdLast) << "hiding a frame moves the focus out of it";
+
+    form.cmdLast.setEnabled(false);
+    form.txtSecond.setFocus();
+    support::settle();
+    EXPECT_EQ(form.focusedControl(), &form.txtSecond) << "where the program put the focus, it stays";
+}
+
 TEST_F(Toolkit, TheDesktopCloseRequestUnloadsTheWindow) {
     frmSample& sample = Forms::get<frmSample>();
     Forms::get<frmOther>();
