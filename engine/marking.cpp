@@ -7,8 +7,7 @@
 
 namespace tarnivo {
 
-std::array<bool, 3> MarkAnswer(const std::array<std::string, 3>& boxTexts,
-                               const std::array<std::string, 3>& keyTexts) {
+std::array<bool, 3> MarkAnswer(const std::array<std::string, 3>& boxTexts, const std::array<std::string, 3>& keyTexts) {
     std::array<bool, 3> verdicts{};
     for (std::size_t k = 0; k < verdicts.size(); ++k) verdicts[k] = trim(boxTexts[k]) == keyTexts[k];
     return verdicts;

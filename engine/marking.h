@@ -15,8 +15,7 @@ inline constexpr int ProblemLimit = 20;
 // One verdict per answer box (coefficient, radicand, denominator): true when the box
 // text, with blanks around it trimmed, equals the key text exactly. Any text is
 // accepted; what does not match is simply wrong.
-std::array<bool, 3> MarkAnswer(const std::array<std::string, 3>& boxTexts,
-                               const std::array<std::string, 3>& keyTexts);
+std::array<bool, 3> MarkAnswer(const std::array<std::string, 3>& boxTexts, const std::array<std::string, 3>& keyTexts);
 
 // Whole percent of right submissions with the sign position and "%" (" 66%"); "0%"
 // before anything was submitted.

@@ -11,8 +11,8 @@
 #include "radical_shape.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -23,8 +23,7 @@
 
 namespace {
 
-QImage radicalPicture()
-{
+QImage radicalPicture() {
     QImage image(242, 121, QImage::Format_RGB32);
     image.fill(silver);
     QPainter painter(&image);
@@ -37,8 +36,7 @@ QImage radicalPicture()
     return image;
 }
 
-bool save(const QImage& image, const QString& path)
-{
+bool save(const QImage& image, const QString& path) {
     if (!QDir().mkpath(QFileInfo(path).path()) || !image.save(path, "PNG")) {
         std::fprintf(stderr, "draw_assets: cannot write %s\n", qPrintable(path));
         return false;
@@ -46,44 +44,38 @@ bool save(const QImage& image, const QString& path)
     return true;
 }
 
-bool saveText(const QString& text, const QString& path)
-{
+bool saveText(const QString& text, const QString& path) {
     QFile file(path);
-    if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(text.toUtf8()) < 0) {
+    if (!QDir().mkpath(QFileInfo(path).path()) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(text.toUtf8()) < 0) {
         std::fprintf(stderr, "draw_assets: cannot write %s\n", qPrintable(path));
         return false;
     }
     return true;
 }
 
-bool drawPictures(const QDir& folder)
-{
+bool drawPictures(const QDir& folder) {
     const AnswerFormsSheet sheet;
     std::printf("answer forms set in %s\n", qPrintable(sheet.letterFace()));
-    return save(radicalPicture(), folder.filePath(QStringLiteral("RadicalPicture.png")))
-        && save(sheet.draw(), folder.filePath(QStringLiteral("AnswerFormsPicture.png")))
-        && save(IconSet::practiceIcon(), folder.filePath(QStringLiteral("PracticeIcon.png")));
+    return save(radicalPicture(), folder.filePath(QStringLiteral("RadicalPicture.png"))) &&
+           save(sheet.draw(), folder.filePath(QStringLiteral("AnswerFormsPicture.png"))) &&
+           save(IconSet::practiceIcon(), folder.filePath(QStringLiteral("PracticeIcon.png")));
 }
 
-bool drawIcons(const QDir& folder)
-{
+bool drawIcons(const QDir& folder) {
     const QString file = IconSet::applicationId();
     for (int size : std::array{16, 32, 48, 64, 128, 256}) {
         const QString path = QStringLiteral("hicolor/%1x%1/apps/%2.png").arg(size).arg(file);
-        if (!save(IconSet::tile(size), folder.filePath(path)))
-            return false;
+        if (!save(IconSet::tile(size), folder.filePath(path))) return false;
     }
     return saveText(IconSet::tileSvg(), folder.filePath(QStringLiteral("hicolor/scalable/apps/%1.svg").arg(file)));
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     // Drawing needs no screen; the offscreen platform also works on a build machine.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
     QStringList args = QGuiApplication::arguments().mid(1);

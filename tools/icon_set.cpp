@@ -19,53 +19,27 @@ const QColor signInk(0x1f, 0x29, 0x37);
 // At 16 pixels a drawn outline smears into grey, so the small sign is set
 // pixel by pixel.
 constexpr std::array<const char*, 16> windowSign{
-    "................",
-    "................",
-    "........########",
-    "........#.......",
-    "........#.......",
-    ".......#........",
-    ".......#........",
-    ".......#........",
-    "......#.........",
-    ".#....#.........",
-    "###...#.........",
-    ".##..#..........",
-    "..##.#..........",
-    "..####..........",
-    "...##...........",
-    "................",
+    "................", "................", "........########", "........#.......",
+    "........#.......", ".......#........", ".......#........", ".......#........",
+    "......#.........", ".#....#.........", "###...#.........", ".##..#..........",
+    "..##.#..........", "..####..........", "...##...........", "................",
 };
 
 constexpr std::array<const char*, 16> tileSign{
-    "................",
-    "................",
-    "................",
-    ".........#####..",
-    ".........#......",
-    "........#.......",
-    "........#.......",
-    "........#.......",
-    ".......#........",
-    "...#...#........",
-    "..###..#........",
-    "...##.#.........",
-    "....###.........",
-    "....##..........",
-    "................",
-    "................",
+    "................", "................", "................", ".........#####..",
+    ".........#......", "........#.......", "........#.......", "........#.......",
+    ".......#........", "...#...#........", "..###..#........", "...##.#.........",
+    "....###.........", "....##..........", "................", "................",
 };
 
-void plot(QImage& image, const std::array<const char*, 16>& rows, const QColor& colour)
-{
+void plot(QImage& image, const std::array<const char*, 16>& rows, const QColor& colour) {
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            if (rows[y][x] == '#')
-                image.setPixelColor(x, y, colour);
+            if (rows[y][x] == '#') image.setPixelColor(x, y, colour);
 }
 
 struct TileGeometry {
-    QRectF tile; // the centre line of the tile's edge
+    QRectF tile;  // the centre line of the tile's edge
     double radius;
     double edge;
     RadicalShape sign;
@@ -74,8 +48,7 @@ struct TileGeometry {
 // The tile fills the square less a small margin; its edge and the sign's box
 // are snapped to whole pixels so the edge and the overbar stay sharp at every
 // size.
-TileGeometry tileGeometry(double size)
-{
+TileGeometry tileGeometry(double size) {
     const double margin = std::floor(size / 32.0);
     const double edge = std::max(1.0, std::round(size / 48.0));
     const double outer = size - 2 * margin;
@@ -90,23 +63,18 @@ TileGeometry tileGeometry(double size)
     return {tile, size * 0.19, edge, sign};
 }
 
-} // namespace
+}  // namespace
 
-QString IconSet::applicationId()
-{
-    return QStringLiteral("org.tarnivo.Tarnivo");
-}
+QString IconSet::applicationId() { return QStringLiteral("org.tarnivo.Tarnivo"); }
 
-QImage IconSet::practiceIcon()
-{
+QImage IconSet::practiceIcon() {
     QImage image(16, 16, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     plot(image, windowSign, ink);
     return image;
 }
 
-QImage IconSet::tile(int size)
-{
+QImage IconSet::tile(int size) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     const TileGeometry geometry = tileGeometry(size);
@@ -126,8 +94,7 @@ QImage IconSet::tile(int size)
     return image;
 }
 
-QString IconSet::tileSvg()
-{
+QString IconSet::tileSvg() {
     constexpr double size = 256;
     const TileGeometry geometry = tileGeometry(size);
     const QRectF& box = geometry.tile;
@@ -135,7 +102,8 @@ QString IconSet::tileSvg()
                "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                "<!-- SPDX-License-Identifier: MIT -->\n"
                "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
-               "  <rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" rx=\"%6\" ry=\"%6\" fill=\"%7\" stroke=\"%8\" stroke-width=\"%9\"/>\n")
+               "  <rect x=\"%2\" y=\"%3\" width=\"%4\" height=\"%5\" rx=\"%6\" ry=\"%6\" fill=\"%7\" stroke=\"%8\" "
+               "stroke-width=\"%9\"/>\n")
                .arg(size)
                .arg(box.x())
                .arg(box.y())
@@ -143,6 +111,6 @@ QString IconSet::tileSvg()
                .arg(box.height())
                .arg(geometry.radius)
                .arg(tileFill.name(), tileEdge.name())
-               .arg(geometry.edge)
-        + QStringLiteral("  <path d=\"%1\" fill=\"%2\"/>\n</svg>\n").arg(geometry.sign.svgPath(), signInk.name());
+               .arg(geometry.edge) +
+           QStringLiteral("  <path d=\"%1\" fill=\"%2\"/>\n</svg>\n").arg(geometry.sign.svgPath(), signInk.name());
 }

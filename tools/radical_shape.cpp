@@ -9,41 +9,32 @@ namespace {
 
 // Proportions of the sign's left part, as fractions of the box height,
 // measured from the box's top-left corner.
-constexpr double tickTop = 0.657;          // upper edge of the tick at its left end
-constexpr double heavyTopCentre = 0.153;   // centre of the heavy stroke's flat top
-constexpr double heavyTopY = 0.606;        // height of that flat top
-constexpr double heavySlope = 0.584;       // dx/dy of the heavy stroke
-constexpr double thinBottomCentre = 0.336; // centre of the thin stroke at the bottom
-constexpr double thinTopCentre = 0.548;    // centre of the thin stroke at the top
+constexpr double tickTop = 0.657;           // upper edge of the tick at its left end
+constexpr double heavyTopCentre = 0.153;    // centre of the heavy stroke's flat top
+constexpr double heavyTopY = 0.606;         // height of that flat top
+constexpr double heavySlope = 0.584;        // dx/dy of the heavy stroke
+constexpr double thinBottomCentre = 0.336;  // centre of the thin stroke at the bottom
+constexpr double thinTopCentre = 0.548;     // centre of the thin stroke at the top
 
-QPointF cross(const QLineF& a, const QLineF& b)
-{
+QPointF cross(const QLineF& a, const QLineF& b) {
     QPointF at;
     a.intersects(b, &at);
     return at;
 }
 
-QLineF horizontal(double y)
-{
-    return QLineF(0.0, y, 1.0, y);
-}
+QLineF horizontal(double y) { return QLineF(0.0, y, 1.0, y); }
 
 // A line parallel to `centre`, moved sideways by `offset` measured across it.
-QLineF shifted(const QLineF& centre, double offset)
-{
+QLineF shifted(const QLineF& centre, double offset) {
     const QPointF normal = QPointF(-centre.dy(), centre.dx()) / centre.length();
     return centre.translated(normal * offset);
 }
 
-} // namespace
+}  // namespace
 
-RadicalShape::RadicalShape(const QRectF& box, const Weights& weights)
-    : box_(box), weights_(weights)
-{
-}
+RadicalShape::RadicalShape(const QRectF& box, const Weights& weights) : box_(box), weights_(weights) {}
 
-QPolygonF RadicalShape::outline() const
-{
+QPolygonF RadicalShape::outline() const {
     const double x0 = box_.left();
     const double y0 = box_.top();
     const double h = box_.height();
@@ -67,28 +58,20 @@ QPolygonF RadicalShape::outline() const
     const QLineF tickLower = QLineF(tickUpperLeft, peak).translated(0.0, weights_.tick);
 
     QPolygonF polygon;
-    polygon << tickUpperLeft
-            << peak
-            << cross(heavyRight, thinLeft)
-            << cross(thinLeft, horizontal(y0))
-            << QPointF(box_.right(), y0)
-            << QPointF(box_.right(), y0 + weights_.bar)
-            << cross(thinRight, horizontal(y0 + weights_.bar))
-            << cross(thinRight, horizontal(bottom))
-            << cross(heavyLeft, horizontal(bottom))
-            << cross(heavyLeft, tickLower)
-            << tickLower.p1();
+    polygon << tickUpperLeft << peak << cross(heavyRight, thinLeft) << cross(thinLeft, horizontal(y0))
+            << QPointF(box_.right(), y0) << QPointF(box_.right(), y0 + weights_.bar)
+            << cross(thinRight, horizontal(y0 + weights_.bar)) << cross(thinRight, horizontal(bottom))
+            << cross(heavyLeft, horizontal(bottom)) << cross(heavyLeft, tickLower) << tickLower.p1();
     return polygon;
 }
 
-QString RadicalShape::svgPath() const
-{
+QString RadicalShape::svgPath() const {
     const QPolygonF polygon = outline();
     QString path;
     for (qsizetype i = 0; i < polygon.size(); ++i) {
         path += (i == 0 ? QStringLiteral("M") : QStringLiteral(" L"));
-        path += QString::number(std::round(polygon[i].x() * 100) / 100, 'g', 8) + QLatin1Char(' ')
-              + QString::number(std::round(polygon[i].y() * 100) / 100, 'g', 8);
+        path += QString::number(std::round(polygon[i].x() * 100) / 100, 'g', 8) + QLatin1Char(' ') +
+                QString::number(std::round(polygon[i].y() * 100) / 100, 'g', 8);
     }
     return path + QStringLiteral(" Z");
 }

@@ -12,10 +12,10 @@
 class RadicalShape {
 public:
     struct Weights {
-        double heavy; // thickness of the down stroke, across the stroke
-        double thin;  // thickness of the up stroke, across the stroke
-        double bar;   // height of the overbar
-        double tick;  // vertical thickness of the tick
+        double heavy;  // thickness of the down stroke, across the stroke
+        double thin;   // thickness of the up stroke, across the stroke
+        double bar;    // height of the overbar
+        double tick;   // vertical thickness of the tick
     };
 
     // box: from the tick's left end to the overbar's right end, and from the

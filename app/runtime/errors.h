@@ -30,8 +30,7 @@ public:
 
 class FloatingPointError : public RuntimeError {
 public:
-    explicit FloatingPointError(const std::string& what = "an invalid floating-point operation")
-        : RuntimeError(what) {}
+    explicit FloatingPointError(const std::string& what = "an invalid floating-point operation") : RuntimeError(what) {}
     [[nodiscard]] const char* kind() const noexcept override { return "Floating-point error"; }
 };
 

@@ -53,8 +53,8 @@ double numericValue(std::string_view text) noexcept {
         // Either far too large or far too small: tell them apart by the first non-zero digit.
         const auto firstNonZero = number.find_first_not_of("0.");
         const auto point = number.find('.');
-        const bool tiny = firstNonZero == std::string_view::npos ||
-                          (point != std::string_view::npos && firstNonZero > point);
+        const bool tiny =
+            firstNonZero == std::string_view::npos || (point != std::string_view::npos && firstNonZero > point);
         value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;

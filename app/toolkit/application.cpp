@@ -31,17 +31,11 @@ protected:
         const auto modifiers = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
         if (modifiers != Qt::NoModifier) return false;
         switch (key->key()) {
-            case Qt::Key_Tab:
-                window->focusNextControl(!(key->modifiers() & Qt::ShiftModifier));
-                return true;
-            case Qt::Key_Backtab:
-                window->focusNextControl(false);
-                return true;
+            case Qt::Key_Tab: window->focusNextControl(!(key->modifiers() & Qt::ShiftModifier)); return true;
+            case Qt::Key_Backtab: window->focusNextControl(false); return true;
             case Qt::Key_Return:
-            case Qt::Key_Enter:
-                return pressForEnter(*window);
-            default:
-                return false;
+            case Qt::Key_Enter: return pressForEnter(*window);
+            default: return false;
         }
     }
 
@@ -75,9 +69,7 @@ Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplic
     prepare();
 }
 
-Application::~Application() {
-    Forms::reset();
-}
+Application::~Application() { Forms::reset(); }
 
 void Application::prepare() {
     static bool prepared = false;

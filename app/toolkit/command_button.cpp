@@ -54,8 +54,7 @@ void CommandButton::setCaption(const std::string& caption) {
     // Qt reads "&" as the access key, as the caption means. The button's frame and
     // padding take a few pixels on each side.
     constexpr int Padding = 8;
-    if (button_ != nullptr)
-        button_->setText(wrapped(toQString(caption), button_->font(), toPixels(width()) - Padding));
+    if (button_ != nullptr) button_->setText(wrapped(toQString(caption), button_->font(), toPixels(width()) - Padding));
 }
 
 void CommandButton::press() {

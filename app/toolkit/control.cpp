@@ -41,9 +41,7 @@ void Control::place(Container& container, std::string_view name, const Design& d
     applyEnabled();
 }
 
-std::string Control::fullName() const {
-    return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
-}
+std::string Control::fullName() const { return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"; }
 
 Window* Control::window() const { return container_ != nullptr ? container_->owningWindow() : nullptr; }
 

@@ -50,17 +50,17 @@ struct Design {
     Colour backColor = colour::ButtonFace;
     Colour foreColor = colour::ButtonText;
     Align align = Align::Left;
-    bool bordered = false;    // labels: single-line border
-    bool borderless = false;  // frames: no frame line and no caption
-    bool autoSize = false;    // labels: width follows the caption
-    bool transparent = false; // labels: no background
-    std::string picture;      // pictures: resource path
-    bool stretch = false;     // pictures: scale to the box
-    bool selected = false;    // option buttons: selected at load
+    bool bordered = false;                 // labels: single-line border
+    bool borderless = false;               // frames: no frame line and no caption
+    bool autoSize = false;                 // labels: width follows the caption
+    bool transparent = false;              // labels: no background
+    std::string picture;                   // pictures: resource path
+    bool stretch = false;                  // pictures: scale to the box
+    bool selected = false;                 // option buttons: selected at load
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // lines
-    int lineWidth = 1;        // lines and shapes, in pixels
-    int interval = 0;         // timers, milliseconds
-    std::string accessibleName;  // option buttons without a caption
+    int lineWidth = 1;                     // lines and shapes, in pixels
+    int interval = 0;                      // timers, milliseconds
+    std::string accessibleName;            // option buttons without a caption
 };
 
 // Window-level settings of a window definition.
@@ -69,9 +69,9 @@ struct WindowDesign {
     float clientWidth = 0;
     float clientHeight = 0;
     Colour backColor = colour::ButtonFace;
-    bool borderless = false;     // no title bar, no border, cannot be moved or resized
+    bool borderless = false;  // no title bar, no border, cannot be moved or resized
     bool showInTaskbar = true;
-    std::string icon;            // resource path, empty for none
+    std::string icon;  // resource path, empty for none
 };
 
 }  // namespace tarnivo::tk

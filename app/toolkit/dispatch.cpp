@@ -12,9 +12,10 @@ namespace tarnivo::tk {
 namespace {
 ErrorReporter& reporter() {
     static ErrorReporter instance = [](const std::string& title, const std::string& message) {
-        QMessageBox::critical(nullptr, QString::fromStdString("Tarnivo: " + title),
-                              QString::fromStdString("Tarnivo has met an error it cannot recover from and will close.\n\n" +
-                                                     title + ": " + message));
+        QMessageBox::critical(
+            nullptr, QString::fromStdString("Tarnivo: " + title),
+            QString::fromStdString("Tarnivo has met an error it cannot recover from and will close.\n\n" + title +
+                                   ": " + message));
     };
     return instance;
 }

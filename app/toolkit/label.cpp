@@ -129,7 +129,8 @@ void Line::setX2(float twips) {
 void Line::paint(QPainter& painter) const {
     QPen pen(toQColor(colour::WindowText), design().lineWidth, Qt::SolidLine, Qt::FlatCap);
     painter.setPen(pen);
-    painter.drawLine(QPointF(x1_ / TwipsPerPixel, y1_ / TwipsPerPixel), QPointF(x2_ / TwipsPerPixel, y2_ / TwipsPerPixel));
+    painter.drawLine(QPointF(x1_ / TwipsPerPixel, y1_ / TwipsPerPixel),
+                     QPointF(x2_ / TwipsPerPixel, y2_ / TwipsPerPixel));
 }
 
 void Shape::paint(QPainter& painter) const {
@@ -137,7 +138,8 @@ void Shape::paint(QPainter& painter) const {
     painter.setPen(QPen(toQColor(colour::WindowText), 0));
     painter.setBrush(Qt::NoBrush);
     const QRect box = toQRect(left(), top(), width(), height());
-    for (int ring = 0; ring < design().lineWidth; ++ring) painter.drawRect(box.adjusted(ring, ring, -1 - ring, -1 - ring));
+    for (int ring = 0; ring < design().lineWidth; ++ring)
+        painter.drawRect(box.adjusted(ring, ring, -1 - ring, -1 - ring));
 }
 
 }  // namespace tarnivo::tk

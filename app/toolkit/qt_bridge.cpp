@@ -12,20 +12,20 @@ namespace tarnivo::tk {
 namespace {
 QPalette::ColorRole systemRole(std::uint8_t index) {
     switch (index) {
-        case 5: return QPalette::Base;             // window background
-        case 8: return QPalette::Text;             // window text
-        case 7: return QPalette::WindowText;       // menu text
+        case 5: return QPalette::Base;        // window background
+        case 8: return QPalette::Text;        // window text
+        case 7: return QPalette::WindowText;  // menu text
         case 13: return QPalette::Highlight;
         case 9:
         case 14: return QPalette::HighlightedText;
-        case 16: return QPalette::Dark;            // button shadow
+        case 16: return QPalette::Dark;  // button shadow
         case 18: return QPalette::ButtonText;
         case 20: return QPalette::Light;
         case 21: return QPalette::Shadow;
         case 22: return QPalette::Midlight;
         case 23: return QPalette::ToolTipText;
         case 24: return QPalette::ToolTipBase;
-        default: return QPalette::Button;          // button face and the rest
+        default: return QPalette::Button;  // button face and the rest
     }
 }
 }  // namespace

@@ -14,7 +14,7 @@ void TextBox::create(const Design& design) {
     adoptWidget(edit_);
     edit_->setFont(toQFont(design.font));
     Qt::Alignment alignment = Qt::AlignVCenter;
-    alignment |= design.align == Align::Centre ? Qt::AlignHCenter
+    alignment |= design.align == Align::Centre  ? Qt::AlignHCenter
                  : design.align == Align::Right ? Qt::AlignRight
                                                 : Qt::AlignLeft;
     edit_->setAlignment(alignment);

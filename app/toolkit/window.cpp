@@ -48,7 +48,9 @@ void WindowWidget::closeEvent(QCloseEvent* event) {
 }
 
 Window::Window(const WindowDesign& design)
-    : design_(design), widget_(std::make_unique<WindowWidget>(*this)), caption_(design.caption),
+    : design_(design),
+      widget_(std::make_unique<WindowWidget>(*this)),
+      caption_(design.caption),
       backColor_(design.backColor) {
     Qt::WindowFlags flags = Qt::Window;
     if (design.borderless) flags |= Qt::FramelessWindowHint;
@@ -157,9 +159,9 @@ std::vector<Control*> Window::tabStops() const {
         if (!control->canTakeFocus()) continue;
         if (auto* option = dynamic_cast<OptionButton*>(control)) {
             Control*& stop = groupStops[option->container()];
-            const bool better = stop == nullptr || (option->value() && !static_cast<OptionButton*>(stop)->value()) ||
-                                (option->value() == static_cast<OptionButton*>(stop)->value() &&
-                                 option->tabIndex() < stop->tabIndex());
+            const bool better =
+                stop == nullptr || (option->value() && !static_cast<OptionButton*>(stop)->value()) ||
+                (option->value() == static_cast<OptionButton*>(stop)->value() && option->tabIndex() < stop->tabIndex());
             if (better) stop = option;
             continue;
         }
@@ -186,10 +188,12 @@ void Window::focusNextControl(bool forward) {
             // The focus is on no stop (say an unselected option): go on from its tab index.
             const int tab = current->tabIndex();
             if (forward) {
-                const auto after = std::find_if(stops.begin(), stops.end(), [&](auto* c) { return c->tabIndex() > tab; });
+                const auto after =
+                    std::find_if(stops.begin(), stops.end(), [&](auto* c) { return c->tabIndex() > tab; });
                 next = static_cast<int>(after - stops.begin());
             } else {
-                const auto before = std::find_if(stops.rbegin(), stops.rend(), [&](auto* c) { return c->tabIndex() < tab; });
+                const auto before =
+                    std::find_if(stops.rbegin(), stops.rend(), [&](auto* c) { return c->tabIndex() < tab; });
                 next = static_cast<int>(stops.rend() - before) - 1;
             }
         }
@@ -209,7 +213,8 @@ void Window::moveFocusOnFromLeftControl() {
     if (from == NoFocusLeaving || unloaded_) return;
     const auto stops = tabStops();
     if (stops.empty()) return;
-    const auto next = std::find_if(stops.begin(), stops.end(), [from](const Control* c) { return c->tabIndex() > from; });
+    const auto next =
+        std::find_if(stops.begin(), stops.end(), [from](const Control* c) { return c->tabIndex() > from; });
     (next != stops.end() ? *next : stops.front())->widget()->setFocus(Qt::TabFocusReason);
 }
 

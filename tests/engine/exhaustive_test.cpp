@@ -68,13 +68,12 @@ TEST(Exhaustive, EveryTableGivesAnEqualFullySimplifiedKey) {
         const bool sameValue = left == right;
         const bool termsRight = terms(1) == a && terms(2) == b && terms(3) == c && terms(4) == d;
         const bool lowestTerms = std::gcd(bigA, bigC) == 1;
-        const bool radicandSquareFree =
-            std::find(squareFree.begin(), squareFree.end(), bigB) != squareFree.end();
+        const bool radicandSquareFree = std::find(squareFree.begin(), squareFree.end(), bigB) != squareFree.end();
         const bool denominatorRational = keyExponents(4, 1) == 0 && keyExponents(4, 2) == 0 && keyExponents(4, 3) == 0;
 
         if (!(sameValue && termsRight && lowestTerms && radicandSquareFree && denominatorRational) && ++failures <= 5) {
-            ADD_FAILURE() << a << "·√" << b << " / (" << c << "·√" << d << ") gave " << bigA << "·√" << bigB
-                          << " / " << bigC << (sameValue ? "" : ", another value") << (termsRight ? "" : ", wrong terms")
+            ADD_FAILURE() << a << "·√" << b << " / (" << c << "·√" << d << ") gave " << bigA << "·√" << bigB << " / "
+                          << bigC << (sameValue ? "" : ", another value") << (termsRight ? "" : ", wrong terms")
                           << (lowestTerms ? "" : ", A and C share a prime")
                           << (radicandSquareFree ? "" : ", B not square-free")
                           << (denominatorRational ? "" : ", radical left in the denominator");

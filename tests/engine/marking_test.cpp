@@ -33,27 +33,36 @@ TEST(Marking, BoxesAreComparedExactlyAfterTrimmingBlanks) {
         {"full-width digit", {"\uff12", "6", "3"}, {false, true, true}},
         {"control characters", {std::string("2\0", 2), "\x1b", "3\x7f"}, {false, false, false}},
         {"a megabyte of digits", {megabyteOfDigits, "6", "3"}, {false, true, true}},
-        {"a megabyte of blanks around", {std::string(1 << 20, ' ') + "2", "6", "3" + std::string(1 << 20, ' ')},
+        {"a megabyte of blanks around",
+         {std::string(1 << 20, ' ') + "2", "6", "3" + std::string(1 << 20, ' ')},
          {true, true, true}},
     };
     for (const Case& c : cases) EXPECT_EQ(MarkAnswer(c.boxes, workedKey), c.verdicts) << c.name;
 }
 
 TEST(Marking, GradeIsTheWholePercentWithSignPosition) {
-    struct Case { double right; double total; const char* grade; };
+    struct Case {
+        double right;
+        double total;
+        const char* grade;
+    };
     const Case cases[] = {
-        {2, 3, " 66%"}, {1, 1, " 100%"}, {20, 27, " 74%"}, {0, 0, "0%"}, {1, 2, " 50%"},
-        {0, 5, " 0%"}, {1, 3, " 33%"}, {57, 100, " 57%"}, {20, 20, " 100%"}, {40000, 40001, " 99%"},
+        {2, 3, " 66%"}, {1, 1, " 100%"}, {20, 27, " 74%"},  {0, 0, "0%"},      {1, 2, " 50%"},
+        {0, 5, " 0%"},  {1, 3, " 33%"},  {57, 100, " 57%"}, {20, 20, " 100%"}, {40000, 40001, " 99%"},
     };
     for (const Case& c : cases) EXPECT_EQ(GradeText(c.right, c.total), c.grade) << c.right << " of " << c.total;
 }
 
 TEST(Marking, SetIsCompleteFromTheLimitOn) {
-    struct Case { const char* counter; bool complete; };
-    const Case cases[] = {
-        {"20", true}, {"19", false}, {" 20", true}, {"21", true}, {"1", false},
-        {"", false}, {"abc", false}, {"20abc", true}, {"19.5", false}, {"-20", false},
+    struct Case {
+        const char* counter;
+        bool complete;
     };
-    for (const Case& c : cases) EXPECT_EQ(IsSetComplete(c.counter, ProblemLimit), c.complete) << '"' << c.counter << '"';
+    const Case cases[] = {
+        {"20", true}, {"19", false},  {" 20", true},   {"21", true},    {"1", false},
+        {"", false},  {"abc", false}, {"20abc", true}, {"19.5", false}, {"-20", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsSetComplete(c.counter, ProblemLimit), c.complete) << '"' << c.counter << '"';
     EXPECT_TRUE(IsSetComplete("3", 3));
 }

@@ -41,14 +41,16 @@ using Rows = std::array<std::array<int, 3>, 4>;  // exponents of 2, 3, 5 for ter
 ExponentTable tableOf(const Rows& rows) {
     ExponentTable grid;
     for (int t = 1; t <= 4; ++t)
-        for (int j = 1; j <= 3; ++j) grid(t, j) = rows[static_cast<std::size_t>(t - 1)][static_cast<std::size_t>(j - 1)];
+        for (int j = 1; j <= 3; ++j)
+            grid(t, j) = rows[static_cast<std::size_t>(t - 1)][static_cast<std::size_t>(j - 1)];
     return grid;
 }
 
 Rows rowsOf(const ExponentTable& grid, int firstRow = 1) {
     Rows rows{};
     for (int t = 0; t < 4; ++t)
-        for (int j = 0; j < 3; ++j) rows[static_cast<std::size_t>(t)][static_cast<std::size_t>(j)] = grid(t + firstRow, j + 1).value();
+        for (int j = 0; j < 3; ++j)
+            rows[static_cast<std::size_t>(t)][static_cast<std::size_t>(j)] = grid(t + firstRow, j + 1).value();
     return rows;
 }
 
@@ -95,9 +97,21 @@ TEST(Problem, ExtremeTablesStayInsideSixteenBits) {
     };
     const Case cases[] = {
         {"all exponents 0", {{{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}}}, {1, 1, 1, 1}, {"1", "1", "1"}, true},
-        {"all exponents 2", {{{2, 2, 2}, {2, 2, 2}, {2, 2, 2}, {2, 2, 2}}}, {900, 900, 900, 900}, {"1", "1", "1"}, true},
-        {"largest coefficient", {{{2, 2, 2}, {2, 2, 2}, {0, 0, 0}, {0, 0, 0}}}, {900, 900, 1, 1}, {"27000", "1", "1"}, true},
-        {"largest denominator", {{{0, 0, 0}, {0, 0, 0}, {2, 2, 2}, {1, 1, 1}}}, {1, 1, 900, 30}, {"1", "30", "27000"}, true},
+        {"all exponents 2",
+         {{{2, 2, 2}, {2, 2, 2}, {2, 2, 2}, {2, 2, 2}}},
+         {900, 900, 900, 900},
+         {"1", "1", "1"},
+         true},
+        {"largest coefficient",
+         {{{2, 2, 2}, {2, 2, 2}, {0, 0, 0}, {0, 0, 0}}},
+         {900, 900, 1, 1},
+         {"27000", "1", "1"},
+         true},
+        {"largest denominator",
+         {{{0, 0, 0}, {0, 0, 0}, {2, 2, 2}, {1, 1, 1}}},
+         {1, 1, 900, 30},
+         {"1", "30", "27000"},
+         true},
         {"rationalised 1/√2", {{{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {1, 0, 0}}}, {1, 1, 1, 2}, {"1", "2", "2"}, true},
         {"full answer form", {{{1, 0, 1}, {2, 1, 0}, {0, 1, 0}, {1, 0, 2}}}, {10, 12, 3, 50}, {"2", "6", "3"}, false},
     };
@@ -113,13 +127,16 @@ TEST(Problem, ExtremeTablesStayInsideSixteenBits) {
 }
 
 TEST(Problem, RaiseToMultipliesInCheckedSixteenBits) {
-    struct Case { int base; int exponent; int power; };
+    struct Case {
+        int base;
+        int exponent;
+        int power;
+    };
     const Case cases[] = {
-        {5, 0, 1}, {2, 3, 8}, {3, -1, 1}, {0, 0, 1}, {5, 1, 5}, {3, 3, 27},
+        {5, 0, 1},   {2, 3, 8},      {3, -1, 1},      {0, 0, 1},     {5, 1, 5},   {3, 3, 27},
         {-2, 3, -8}, {2, 14, 16384}, {181, 2, 32761}, {1, 32767, 1}, {-1, 5, -1},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(RaiseTo(c.base, c.exponent), c.power) << c.base << "^" << c.exponent;
+    for (const Case& c : cases) EXPECT_EQ(RaiseTo(c.base, c.exponent), c.power) << c.base << "^" << c.exponent;
     EXPECT_THROW((void)RaiseTo(2, 15), OverflowError);
     EXPECT_THROW((void)RaiseTo(182, 2), OverflowError);
     EXPECT_THROW((void)RaiseTo(32, 3), OverflowError);
@@ -177,14 +194,25 @@ TEST(Problem, DrawsFillTermByTermAndPrimeByPrime) {
 
 TEST(Problem, EveryDrawBecomesAnExponentOfZeroOneOrTwo) {
     const float belowOne = std::nextafter(1.0F, 0.0F);
-    const float third = 1.0F / 3.0F;  // just above 1/3 as a float
+    const float third = 1.0F / 3.0F;      // just above 1/3 as a float
     const float twoThirds = 2.0F / 3.0F;  // just above 2/3 as a float
-    struct Case { float draw; int exponent; };
+    struct Case {
+        float draw;
+        int exponent;
+    };
     const Case cases[] = {
-        {0.0F, 0}, {std::nextafter(third, 0.0F), 0}, {third, 1}, {0.5F, 1},
-        {std::nextafter(twoThirds, 0.0F), 1}, {twoThirds, 2}, {belowOne, 2},
+        {0.0F, 0},
+        {std::nextafter(third, 0.0F), 0},
+        {third, 1},
+        {0.5F, 1},
+        {std::nextafter(twoThirds, 0.0F), 1},
+        {twoThirds, 2},
+        {belowOne, 2},
         // A source straying outside [0, 1) still gives exponents the arithmetic is sized for.
-        {1.0F, 2}, {7.5F, 2}, {-0.25F, 0}, {std::numeric_limits<float>::quiet_NaN(), 0},
+        {1.0F, 2},
+        {7.5F, 2},
+        {-0.25F, 0},
+        {std::numeric_limits<float>::quiet_NaN(), 0},
     };
     for (const Case& c : cases) {
         ScriptedRandom random(std::vector<float>(12, c.draw));

@@ -83,9 +83,16 @@ TEST(Submit, HiddenBoxHoldingOneIsMarkedLikeAnyOther) {
 }
 
 TEST(Submit, RightAnswerToTheLastProblemCompletesTheSet) {
-    struct Case { const char* counter; bool right; bool complete; };
+    struct Case {
+        const char* counter;
+        bool right;
+        bool complete;
+    };
     const Case cases[] = {
-        {"20", true, true}, {"19", true, false}, {"20", false, false}, {"21", true, true},
+        {"20", true, true},
+        {"19", true, false},
+        {"20", false, false},
+        {"21", true, true},
     };
     for (const Case& c : cases) {
         Score score;
@@ -121,7 +128,8 @@ TEST(Submit, WholeSetKeepsCountingToTheEnd) {
     for (int n = 1; n <= ProblemLimit; ++n) {
         const DrillProblem problem = GenerateProblem(random);
         const std::string counter = std::to_string(n);
-        if (n % 3 == 0) expectScoreLabelsUntouched(Submit(score, {"", "", ""}, problem.keyTexts, counter, ProblemLimit));
+        if (n % 3 == 0)
+            expectScoreLabelsUntouched(Submit(score, {"", "", ""}, problem.keyTexts, counter, ProblemLimit));
         last = Submit(score, problem.keyTexts, problem.keyTexts, counter, ProblemLimit);
         ASSERT_TRUE(last.fullyRight) << "problem " << n;
         EXPECT_EQ(last.setComplete, n == ProblemLimit) << "problem " << n;

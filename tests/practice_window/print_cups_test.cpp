@@ -85,7 +85,8 @@ TEST_F(PrintOnPrinter, TheEndOfSetScreenComesOutOnTheDefaultPrinter) {
     const QRect labels(printed.left(), bottomStrip, printed.width(), printed.bottom() - bottomStrip);
     EXPECT_GT(tarnivo::testing::countPixels(page, labels, near(qRgb(0xFF, 0xE0, 0xC0), 20)), labels.width() * 2);
     const QRect upper(printed.left(), printed.top(), printed.width() / 2, printed.height() / 2);
-    EXPECT_GT(tarnivo::testing::countPixels(page, upper, near(qRgb(255, 255, 255), 6)), upper.width() * upper.height() / 2);
+    EXPECT_GT(tarnivo::testing::countPixels(page, upper, near(qRgb(255, 255, 255), 6)),
+              upper.width() * upper.height() / 2);
 }
 
 }  // namespace

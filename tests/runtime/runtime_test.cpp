@@ -65,10 +65,14 @@ TEST(Counter, StartsEmptyCountsAndCarriesOnPastTheIntegerRange) {
 }
 
 TEST(Text, NumberConversionsKeepOrDropTheSignPosition) {
-    struct Case { double value; const char* sign; const char* plain; };
+    struct Case {
+        double value;
+        const char* sign;
+        const char* plain;
+    };
     const Case cases[] = {
-        {3, " 3", "3"}, {-7, "-7", "-7"}, {0, " 0", "0"}, {-0.0, " 0", "0"},
-        {27000, " 27000", "27000"}, {2.5, " 2.5", "2.5"}, {66.0, " 66", "66"},
+        {3, " 3", "3"},       {-7, "-7", "-7"},    {0, " 0", "0"}, {-0.0, " 0", "0"}, {27000, " 27000", "27000"},
+        {2.5, " 2.5", "2.5"}, {66.0, " 66", "66"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(signText(c.value), c.sign) << c.value;
@@ -81,11 +85,31 @@ TEST(Text, NumberConversionsKeepOrDropTheSignPosition) {
 }
 
 TEST(Text, NumericValueReadsTheLeadingNumberOfAnyText) {
-    struct Case { std::string text; double value; };
+    struct Case {
+        std::string text;
+        double value;
+    };
     const Case cases[] = {
-        {"19", 19}, {"  20", 20}, {"-4", -4}, {"+7x", 7}, {"3.25 apples", 3.25}, {".5", 0.5},
-        {"abc", 0}, {"", 0}, {"-", 0}, {"  .", 0}, {"1 2", 1}, {"0020", 20}, {"\t5", 0},
-        {"\xC3\xA9" "12", 0}, {std::string("7\0" "9", 3), 7},
+        {"19", 19},
+        {"  20", 20},
+        {"-4", -4},
+        {"+7x", 7},
+        {"3.25 apples", 3.25},
+        {".5", 0.5},
+        {"abc", 0},
+        {"", 0},
+        {"-", 0},
+        {"  .", 0},
+        {"1 2", 1},
+        {"0020", 20},
+        {"\t5", 0},
+        {"\xC3\xA9"
+         "12",
+         0},
+        {std::string("7\0"
+                     "9",
+                     3),
+         7},
     };
     for (const auto& c : cases) EXPECT_EQ(numericValue(c.text), c.value) << '"' << c.text << '"';
 

@@ -28,9 +28,8 @@ void ensureApplication() {
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);  // lives for the whole test program
     tk::Application::prepare();
-    tk::setErrorReporter([](const std::string& title, const std::string& message) {
-        errors().push_back(title + ": " + message);
-    });
+    tk::setErrorReporter(
+        [](const std::string& title, const std::string& message) { errors().push_back(title + ": " + message); });
 }
 
 const std::vector<std::string>& reportedErrors() { return errors(); }

@@ -17,9 +17,9 @@
 #include "app/toolkit/dialogs.h"
 #include "app/toolkit/forms.h"
 #include "app/toolkit/print.h"
-#include "tests/support/test_app.h"
 #include "tests/support/cups_test_server.h"
 #include "tests/support/page_image.h"
+#include "tests/support/test_app.h"
 #include "tests/toolkit/print_test_window.h"
 
 namespace tarnivo {
