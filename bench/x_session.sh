@@ -26,10 +26,14 @@ start_x_session() {
     export DISPLAY
     rm -f "$numberFile"
 
-    openbox --sm-disable >/dev/null 2>&1 &
+    # openbox runs its start-up command once it manages windows, a little after it
+    # names itself on the root window.
+    local readyFile
+    readyFile=$(mktemp -u)
+    openbox --sm-disable --startup "touch $readyFile" >/dev/null 2>&1 &
     WM_PID=$!
     for _ in $(seq 200); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        if [ -e "$readyFile" ]; then rm -f "$readyFile"; return 0; fi
         sleep 0.05
     done
     echo "openbox did not take over $DISPLAY" >&2

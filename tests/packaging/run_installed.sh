@@ -33,9 +33,10 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/
 poll 200 test -s "$tmp/display" || { echo "SKIP: Xvfb did not start: $(cat "$tmp/xvfb.log")" >&2; exit 77; }
 DISPLAY=:$(head -1 "$tmp/display")
 export DISPLAY
-openbox --sm-disable >/dev/null 2>&1 & wm=$!
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-poll 200 wm_ready || { echo "SKIP: the window manager did not start" >&2; exit 77; }
+# openbox names itself on the root window before it manages windows; its start-up
+# command runs once it does, so that is what the script waits for.
+openbox --sm-disable --startup "touch $tmp/wm-ready" >/dev/null 2>&1 & wm=$!
+poll 200 test -e "$tmp/wm-ready" || { echo "SKIP: the window manager did not start" >&2; exit 77; }
 
 # The menu's launch: the Exec line without its field codes, found on the PATH.
 command_line=$(desktop_value "$desktop" Exec | sed 's/ *%[fFuUick]//g')
