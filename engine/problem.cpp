@@ -52,7 +52,7 @@ Integer raiseTo(const Integer& base, const Integer& exponent, const Constants& c
         // The drawn exponents are random, so a loop of that many passes would keep
         // mispredicting. Three passes that multiply by base or by 1 form the same
         // products in the same order and so overflow exactly where the loop would.
-        const Integer factors[2] = {c.one, base};
+        const std::array<Integer, 2> factors = {c.one, base};
         Integer result = c.one;
         result = factors[times >= 1] * result;
         result = factors[times >= 2] * result;

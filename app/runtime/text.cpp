@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/runtime/text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -13,14 +14,14 @@ std::string plainText(double value) {
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
     if (value == 0.0) return "0";  // no "-0"
-    char buffer[64];
+    std::array<char, 64> buffer{};
     // Whole values below 2^53 print without a fraction; others keep up to 15 significant digits.
     if (std::fabs(value) < 9007199254740992.0 && std::trunc(value) == value) {
-        std::snprintf(buffer, sizeof buffer, "%.0f", value);
+        std::snprintf(buffer.data(), buffer.size(), "%.0f", value);
     } else {
-        std::snprintf(buffer, sizeof buffer, "%.15g", value);
+        std::snprintf(buffer.data(), buffer.size(), "%.15g", value);
     }
-    return buffer;
+    return buffer.data();
 }
 
 std::string signText(double value) {
