@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <charconv>
 #include <cmath>
+#include <ranges>
 
 #include "app/toolkit/window.h"
 
@@ -102,14 +103,13 @@ void Control::repaintNow() const {
 }
 
 void Container::stackControls() {
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-        if (QWidget* w = (*it)->widget()) w->raise();
+    for (Control* control : std::views::reverse(controls_)) {
+        if (QWidget* w = control->widget()) w->raise();
     }
 }
 
 void Container::paintControls(QPainter& painter) const {
-    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-        const Control* control = *it;
+    for (const Control* control : std::views::reverse(controls_)) {
         if (control->widget() == nullptr && control->visible()) {
             painter.save();
             control->paint(painter);

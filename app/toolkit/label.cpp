@@ -89,7 +89,8 @@ void Label::paint(QPainter& painter) const {
     }
     painter.setFont(toQFont(design().font));
     painter.setPen(toQColor(foreColor_));
-    painter.drawText(textArea, horizontal(design().align) | Qt::AlignTop | Qt::TextSingleLine, toQString(caption_));
+    const auto flags = static_cast<int>(horizontal(design().align) | Qt::AlignTop | Qt::TextSingleLine);
+    painter.drawText(textArea, flags, toQString(caption_));
 }
 
 void Picture::create(const Design& design) {

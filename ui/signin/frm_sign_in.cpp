@@ -62,7 +62,7 @@ frmSignIn::frmSignIn()
 }
 
 void frmSignIn::Form_Load() {
-    frmTarnivo& practice = tk::Forms::get<frmTarnivo>();
+    auto& practice = tk::Forms::get<frmTarnivo>();
     practice.setEnabled(false);
     practice.setVisible(true);
 }
@@ -108,7 +108,7 @@ void frmSignIn::OnOk() {
 }
 
 void frmSignIn::cmdOk_Click() {
-    frmTarnivo& practice = tk::Forms::get<frmTarnivo>();
+    auto& practice = tk::Forms::get<frmTarnivo>();
     practice.setEnabled(true);
     practice.lblDate.setCaption(tk::currentDateText());
     tk::Forms::unload(*this);
