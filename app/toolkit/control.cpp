@@ -5,7 +5,6 @@
 #include <QWidget>
 #include <charconv>
 #include <cmath>
-#include <ranges>
 
 #include "app/toolkit/window.h"
 
@@ -103,13 +102,14 @@ void Control::repaintNow() const {
 }
 
 void Container::stackControls() {
-    for (Control* control : std::views::reverse(controls_)) {
-        if (QWidget* w = control->widget()) w->raise();
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        if (QWidget* w = (*it)->widget()) w->raise();
     }
 }
 
 void Container::paintControls(QPainter& painter) const {
-    for (const Control* control : std::views::reverse(controls_)) {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        const Control* control = *it;
         if (control->widget() == nullptr && control->visible()) {
             painter.save();
             control->paint(painter);
