@@ -57,9 +57,12 @@ TEST(Exhaustive, EveryTableGivesAnEqualFullySimplifiedKey) {
         const AnswerKey key = ComputeAnswerKey(PrimeBases(), keyExponents);
         needingForm += NeedsAnswerForm(key) ? 1 : 0;
 
-        const std::int64_t a = termValue(grid, 1), b = termValue(grid, 2);
-        const std::int64_t c = termValue(grid, 3), d = termValue(grid, 4);
-        const std::int64_t bigA = key.coefficient.value(), bigB = key.radicand.value();
+        const std::int64_t a = termValue(grid, 1);
+        const std::int64_t b = termValue(grid, 2);
+        const std::int64_t c = termValue(grid, 3);
+        const std::int64_t d = termValue(grid, 4);
+        const std::int64_t bigA = key.coefficient.value();
+        const std::int64_t bigB = key.radicand.value();
         const std::int64_t bigC = key.denominator.value();
 
         // a√b / (c√d) = A√B / C, squared and cross-multiplied: a²b·C² = A²B·c²d.

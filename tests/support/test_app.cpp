@@ -45,7 +45,7 @@ QWidget* widgetOf(const tk::Window& window) { return window.topLevelWidget(); }
 
 QImage grabWindow(const tk::Window& window, const std::string& name) {
     QWidget* widget = window.topLevelWidget();
-    const QImage image = widget->grab().toImage();
+    QImage image = widget->grab().toImage();
     const QString folder = QStringLiteral(TARNIVO_BUILD_DIR "/screens");
     QDir().mkpath(folder);
     image.save(folder + "/" + QString::fromStdString(name) + ".png");

@@ -21,7 +21,7 @@ namespace tarnivo {
 namespace {
 
 // Does to the next modal dialog what a user would, once it is up.
-void whenModalDialogOpens(std::function<void(QWidget*)> answer) {
+void whenModalDialogOpens(const std::function<void(QWidget*)>& answer) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, answer] {
         if (QWidget* dialog = QApplication::activeModalWidget()) {

@@ -154,7 +154,7 @@ protected:
     void TearDown() override { support::resetProgram(); }
 
     static frmSample& shownSample() {
-        frmSample& form = Forms::get<frmSample>();
+        auto& form = Forms::get<frmSample>();
         form.show();
         QApplication::setActiveWindow(widgetOf(form));
         EXPECT_TRUE(QTest::qWaitForWindowActive(widgetOf(form)));
@@ -173,7 +173,7 @@ TEST_F(Toolkit, TouchingAControlOfAnUnloadedWindowLoadsItOnce) {
 }
 
 TEST_F(Toolkit, SelectingAnOptionClearsTheOthersAndRaisesClickBeforeTheNextStatement) {
-    frmSample& form = Forms::get<frmSample>();
+    auto& form = Forms::get<frmSample>();
     journal.clear();
     form.optChoice[2].setValue(true);
     journal.emplace_back("next statement");
@@ -265,7 +265,7 @@ TEST_F(Toolkit, AccessKeysPressOnlyVisibleEnabledButtons) {
 }
 
 TEST_F(Toolkit, PropertiesReadBackExactlyAndDrawRounded) {
-    frmSample& form = Forms::get<frmSample>();
+    auto& form = Forms::get<frmSample>();
     form.lneBar.setX2(3292.5F);
     EXPECT_EQ(form.lneBar.x2(), 3292.5F);
     form.txtFirst.setLeft(1830.0F);
@@ -275,7 +275,7 @@ TEST_F(Toolkit, PropertiesReadBackExactlyAndDrawRounded) {
 }
 
 TEST_F(Toolkit, AutoSizedLabelGrowsToTheRightFromAFixedLeftEdge) {
-    frmSample& form = Forms::get<frmSample>();
+    auto& form = Forms::get<frmSample>();
     const float oneDigit = form.lblAuto.width();
     form.lblAuto.setCaption("900");
     EXPECT_GT(form.lblAuto.width(), 2.5F * oneDigit);
@@ -311,7 +311,7 @@ TEST_F(Toolkit, ColoursAreBlueGreenRedWithSystemColoursByIndex) {
 }
 
 TEST_F(Toolkit, ARunTimeErrorInAHandlerIsReportedOnceAndEndsTheProgram) {
-    frmOther& form = Forms::get<frmOther>();
+    auto& form = Forms::get<frmOther>();
     form.show();
     form.cmdBoom.press();
     EXPECT_EQ(journal, (std::vector<std::string>{"before"}));
@@ -323,7 +323,7 @@ TEST_F(Toolkit, ARunTimeErrorInAHandlerIsReportedOnceAndEndsTheProgram) {
 }
 
 TEST_F(Toolkit, UnloadingTheLastWindowStopsItsTimersAndEndsTheProgram) {
-    frmOther& form = Forms::get<frmOther>();
+    auto& form = Forms::get<frmOther>();
     form.show();
     QTRY_VERIFY(std::find(journal.begin(), journal.end(), "tick") != journal.end());
     form.cmdClose.press();  // unloads itself from inside its own handler
@@ -338,7 +338,7 @@ TEST_F(Toolkit, UnloadingTheLastWindowStopsItsTimersAndEndsTheProgram) {
 }
 
 TEST_F(Toolkit, AWindowShownDisabledGivesTheFocusToItsFirstStopWhenEnabled) {
-    frmSample& form = Forms::get<frmSample>();
+    auto& form = Forms::get<frmSample>();
     form.setEnabled(false);
     form.show();
     EXPECT_EQ(form.focusedControl(), nullptr);
@@ -366,7 +366,7 @@ TEST_F(Toolkit, HidingTheFocusedControlPassesTheFocusOnUnlessTheProgramPlacesIt)
 }
 
 TEST_F(Toolkit, TheDesktopCloseRequestUnloadsTheWindow) {
-    frmSample& sample = Forms::get<frmSample>();
+    auto& sample = Forms::get<frmSample>();
     Forms::get<frmOther>();
     sample.show();
     widgetOf(sample)->close();
@@ -386,7 +386,7 @@ TEST_F(Toolkit, SampleWindowDrawsFrameBorderedNumberPictureAndThickLine) {
     ASSERT_TRUE(radical.save(QString::fromStdString(path)));
 
     samplePicture = path;
-    frmSample& form = Forms::get<frmSample>();
+    auto& form = Forms::get<frmSample>();
     samplePicture.clear();
     form.show();
     const QImage shot = support::grabWindow(form, "toolkit-sample");
