@@ -46,7 +46,7 @@ void startProgram() {
 // alone, before Start.
 frmTarnivo& signedIn() {
     startProgram();
-    frmSignIn& signIn = tk::Forms::get<frmSignIn>();
+    auto& signIn = tk::Forms::get<frmSignIn>();
     tk::dispatch([&] {
         signIn.txtPeriod.setText("3");
         signIn.txtID.setText("1234");
@@ -92,7 +92,7 @@ void check(benchmark::State& state, bool didItsWork, const char* what) {
 
 void BM_SignInKeystroke(benchmark::State& state) {
     startProgram();
-    frmSignIn& signIn = tk::Forms::get<frmSignIn>();
+    auto& signIn = tk::Forms::get<frmSignIn>();
     tk::dispatch([&] {
         signIn.txtPeriod.setText("3");
         signIn.txtID.setText("1234");

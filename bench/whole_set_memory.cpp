@@ -32,7 +32,7 @@ long peakResidentKiB() {
 void paint() { QApplication::processEvents(); }
 
 bool signIn() {
-    frmSignIn& signIn = tk::Forms::get<frmSignIn>();
+    auto& signIn = tk::Forms::get<frmSignIn>();
     tk::dispatch([&] {
         signIn.txtPeriod.setText("3");
         signIn.txtID.setText("1234");
@@ -91,8 +91,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     const long afterSet = peakResidentKiB();
-    std::printf("peak resident set size before the windows: %ld KiB (%.1f MiB)\n", beforeQt, beforeQt / 1024.0);
-    std::printf("peak resident set size at start-up:        %ld KiB (%.1f MiB)\n", atStartUp, atStartUp / 1024.0);
-    std::printf("peak resident set size after a whole set:  %ld KiB (%.1f MiB)\n", afterSet, afterSet / 1024.0);
+    std::printf("peak resident set size before the windows: %ld KiB (%.1f MiB)\n", beforeQt,
+                static_cast<double>(beforeQt) / 1024.0);
+    std::printf("peak resident set size at start-up:        %ld KiB (%.1f MiB)\n", atStartUp,
+                static_cast<double>(atStartUp) / 1024.0);
+    std::printf("peak resident set size after a whole set:  %ld KiB (%.1f MiB)\n", afterSet,
+                static_cast<double>(afterSet) / 1024.0);
     return 0;
 }
