@@ -15,21 +15,6 @@ namespace {
 
 using namespace tarnivo;
 
-// Steps the twelve cells of the table like the digits of a base-3 number; false once
-// it has wrapped round to all zeros.
-bool nextTable(ExponentTable& grid) {
-    for (int t = 4; t >= 1; --t) {
-        for (int j = 3; j >= 1; --j) {
-            if (grid(t, j) < 2) {
-                grid(t, j) += 1;
-                return true;
-            }
-            grid(t, j) = 0;
-        }
-    }
-    return false;
-}
-
 void BM_GenerateProblem(benchmark::State& state) {
     RandomSource random;
     for (auto _ : state) benchmark::DoNotOptimize(GenerateProblem(random));
@@ -65,7 +50,7 @@ void BM_SweepAllTables(benchmark::State& state) {
             SimplifyExponents(grid, keyExponents);
             needingForm += NeedsAnswerForm(ComputeAnswerKey(PrimeBases(), keyExponents)) ? 1 : 0;
             ++tables;
-        } while (nextTable(grid));
+        } while (NextExponentTable(grid));
         if (tables != 531441 || needingForm != 321393) state.SkipWithError("the sweep miscounted");
         benchmark::DoNotOptimize(terms);
         benchmark::DoNotOptimize(needingForm);

@@ -18,20 +18,6 @@ __extension__ using Wide = unsigned __int128;
 
 constexpr std::array<std::int64_t, 3> primes{2, 3, 5};
 
-// Steps the twelve cells like the digits of a base-3 number; false once all have wrapped.
-bool nextTable(ExponentTable& grid) {
-    for (int t = 4; t >= 1; --t) {
-        for (int j = 3; j >= 1; --j) {
-            if (grid(t, j) < 2) {
-                grid(t, j) += 1;
-                return true;
-            }
-            grid(t, j) = 0;
-        }
-    }
-    return false;
-}
-
 std::int64_t termValue(const ExponentTable& grid, int t) {
     std::int64_t value = 1;
     for (int j = 1; j <= 3; ++j)
@@ -81,7 +67,7 @@ TEST(Exhaustive, EveryTableGivesAnEqualFullySimplifiedKey) {
                           << (radicandSquareFree ? "" : ", B not square-free")
                           << (denominatorRational ? "" : ", radical left in the denominator");
         }
-    } while (nextTable(grid));
+    } while (NextExponentTable(grid));
 
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(tables, 531441);
