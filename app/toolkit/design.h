@@ -14,6 +14,7 @@ using Colour = std::uint32_t;
 
 namespace colour {
 inline constexpr Colour system(std::uint8_t index) { return 0x80000000U | index; }
+inline constexpr Colour WindowBackground = system(5);
 inline constexpr Colour WindowText = system(8);
 inline constexpr Colour ButtonFace = system(15);
 inline constexpr Colour ButtonText = system(18);
@@ -59,7 +60,6 @@ struct Design {
     bool selected = false;                 // option buttons: selected at load
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // lines
     int lineWidth = 1;                     // lines and shapes, in pixels
-    int interval = 0;                      // timers, milliseconds
     std::string accessibleName;            // option buttons without a caption
 };
 

@@ -12,19 +12,9 @@ namespace tarnivo::tk {
 namespace {
 QPalette::ColorRole systemRole(std::uint8_t index) {
     switch (index) {
-        case 5: return QPalette::Base;        // window background
-        case 8: return QPalette::Text;        // window text
-        case 7: return QPalette::WindowText;  // menu text
-        case 13: return QPalette::Highlight;
-        case 9:
-        case 14: return QPalette::HighlightedText;
-        case 16: return QPalette::Dark;  // button shadow
+        case 5: return QPalette::Base;  // window background
+        case 8: return QPalette::Text;  // window text
         case 18: return QPalette::ButtonText;
-        case 20: return QPalette::Light;
-        case 21: return QPalette::Shadow;
-        case 22: return QPalette::Midlight;
-        case 23: return QPalette::ToolTipText;
-        case 24: return QPalette::ToolTipBase;
         default: return QPalette::Button;  // button face and the rest
     }
 }
@@ -50,6 +40,14 @@ QFont toQFont(const FontSpec& font) {
 QRect toQRect(float left, float top, float width, float height) {
     const PixelRect r = toPixels(left, top, width, height);
     return {r.x, r.y, r.w, r.h};
+}
+
+Qt::Alignment toQAlignment(Align align) {
+    switch (align) {
+        case Align::Centre: return Qt::AlignHCenter;
+        case Align::Right: return Qt::AlignRight;
+        default: return Qt::AlignLeft;
+    }
 }
 
 }  // namespace tarnivo::tk

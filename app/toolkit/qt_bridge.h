@@ -15,6 +15,8 @@ namespace tarnivo::tk {
 QColor toQColor(Colour colour);
 QFont toQFont(const FontSpec& font);
 QRect toQRect(float left, float top, float width, float height);
+// The horizontal part of a text alignment.
+Qt::Alignment toQAlignment(Align align);
 inline QString toQString(const std::string& text) { return QString::fromStdString(text); }
 inline std::string fromQString(const QString& text) { return text.toStdString(); }
 

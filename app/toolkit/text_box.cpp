@@ -13,13 +13,9 @@ void TextBox::create(const Design& design) {
     edit_ = new QLineEdit();
     adoptWidget(edit_);
     edit_->setFont(toQFont(design.font));
-    Qt::Alignment alignment = Qt::AlignVCenter;
-    alignment |= design.align == Align::Centre  ? Qt::AlignHCenter
-                 : design.align == Align::Right ? Qt::AlignRight
-                                                : Qt::AlignLeft;
-    edit_->setAlignment(alignment);
+    edit_->setAlignment(toQAlignment(design.align) | Qt::AlignVCenter);
     edit_->setText(toQString(design.caption));
-    backColor_ = design.backColor == colour::ButtonFace ? colour::system(5) : design.backColor;
+    backColor_ = design.backColor == colour::ButtonFace ? colour::WindowBackground : design.backColor;
     setBackColor(backColor_);
     QObject::connect(edit_, &QLineEdit::textChanged, [this] { textChanged(); });
 }

@@ -18,8 +18,7 @@ Timer::Timer() : timer_(std::make_unique<QTimer>()) {
 
 Timer::~Timer() = default;
 
-void Timer::place(Window& window, std::string_view name, int intervalMs, bool enabled) {
-    name_ = name;
+void Timer::place(Window& window, int intervalMs, bool enabled) {
     window.registerTimer(*this);
     timer_->setInterval(intervalMs);
     if (enabled) timer_->start();

@@ -3,7 +3,6 @@
 
 #include <functional>
 #include <memory>
-#include <string>
 
 class QTimer;
 
@@ -21,14 +20,13 @@ public:
 
     std::function<void()> onTimer;
 
-    void place(Window& window, std::string_view name, int intervalMs, bool enabled = true);
+    void place(Window& window, int intervalMs, bool enabled = true);
     [[nodiscard]] bool running() const;
     [[nodiscard]] int interval() const;
     void stop();
 
 private:
     std::unique_ptr<QTimer> timer_;
-    std::string name_;
 };
 
 }  // namespace tarnivo::tk

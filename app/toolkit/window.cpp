@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/toolkit/window.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <map>
 
-#include "app/toolkit/dispatch.h"
 #include "app/toolkit/forms.h"
 #include "app/toolkit/frame.h"
 #include "app/toolkit/option_button.h"
@@ -19,33 +16,6 @@
 #include "app/toolkit/window_widget.h"
 
 namespace tarnivo::tk {
-
-namespace {
-constexpr const char* OwnerProperty = "tarnivoWindow";
-}
-
-WindowWidget::WindowWidget(Window& owner) : owner_(owner) {
-    setProperty(OwnerProperty, QVariant::fromValue(static_cast<void*>(&owner)));
-}
-
-Window* WindowWidget::windowOf(const QWidget* widget) {
-    if (widget == nullptr) return nullptr;
-    const QWidget* top = widget->window();
-    const QVariant owner = top->property(OwnerProperty);
-    return owner.isValid() ? static_cast<Window*>(owner.value<void*>()) : nullptr;
-}
-
-void WindowWidget::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.fillRect(rect(), toQColor(owner_.backColor()));
-    owner_.paintControls(painter);
-}
-
-void WindowWidget::closeEvent(QCloseEvent* event) {
-    // The window decides for itself; Qt never closes it behind the program's back.
-    event->ignore();
-    if (!owner_.unloaded()) dispatch([this] { owner_.closeRequested(); });
-}
 
 Window::Window(const WindowDesign& design)
     : design_(design),

@@ -12,7 +12,6 @@ class Window;
 class WindowWidget : public QWidget {
 public:
     explicit WindowWidget(Window& owner);
-    [[nodiscard]] Window& owner() const { return owner_; }
     // The Window a widget belongs to, or null for widgets outside the program's windows.
     static Window* windowOf(const QWidget* widget);
 

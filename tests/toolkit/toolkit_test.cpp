@@ -20,7 +20,9 @@
 #include "app/toolkit/forms.h"
 #include "app/toolkit/frame.h"
 #include "app/toolkit/label.h"
+#include "app/toolkit/line.h"
 #include "app/toolkit/option_button.h"
+#include "app/toolkit/picture.h"
 #include "app/toolkit/qt_bridge.h"
 #include "app/toolkit/text_box.h"
 #include "app/toolkit/timer.h"
@@ -137,7 +139,7 @@ public:
             Forms::unload(*this);
             journal.emplace_back("still running after unload");
         };
-        Timer1.place(*this, "Timer1", 10);
+        Timer1.place(*this, 10);
         Timer1.onTimer = [] { journal.emplace_back("tick"); };
     }
     CommandButton cmdBoom, cmdClose;

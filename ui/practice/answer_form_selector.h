@@ -4,7 +4,8 @@
 #include <array>
 
 #include "app/runtime/integer.h"
-#include "app/toolkit/label.h"
+#include "app/toolkit/line.h"
+#include "app/toolkit/picture.h"
 #include "app/toolkit/text_box.h"
 
 namespace tarnivo {

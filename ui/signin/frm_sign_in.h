@@ -5,6 +5,7 @@
 
 #include "app/toolkit/command_button.h"
 #include "app/toolkit/label.h"
+#include "app/toolkit/shape.h"
 #include "app/toolkit/text_box.h"
 #include "app/toolkit/timer.h"
 #include "app/toolkit/window.h"
@@ -49,6 +50,10 @@ public:
     tk::Label Label2;
     tk::Label Label1;
     tk::Label lblNameTitle;
+
+private:
+    void placeControls();
+    void connectEvents();
 };
 
 }  // namespace tarnivo

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#include "app/toolkit/picture.h"
+
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <algorithm>
+
+#include "app/toolkit/qt_bridge.h"
+
+namespace tarnivo::tk {
+
+namespace {
+// Pictures are black drawings on silver (192, 192, 192). Each pixel becomes black with
+// the coverage its grey stands for, so antialiased edges merge with any background.
+const QPixmap& keyedPixmap(const std::string& path) {
+    static QHash<QString, QPixmap> cache;
+    const QString key = toQString(path);
+    auto found = cache.find(key);
+    if (found == cache.end()) {
+        QImage image = QImage(key).convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int grey = std::min(qGray(row[x]), 192);
+                row[x] = qRgba(0, 0, 0, (192 - grey) * 255 / 192);
+            }
+        }
+        found = cache.insert(key, QPixmap::fromImage(image));
+    }
+    return *found;
+}
+}  // namespace
+
+void Picture::create(const Design& design) {
+    if (!design.stretch) {
+        const QPixmap& pixmap = keyedPixmap(design.picture);
+        if (!pixmap.isNull()) {
+            setWidth(static_cast<float>(pixmap.width()) * TwipsPerPixel);
+            setHeight(static_cast<float>(pixmap.height()) * TwipsPerPixel);
+        }
+    }
+}
+
+void Picture::paint(QPainter& painter) const {
+    const QPixmap& pixmap = keyedPixmap(design().picture);
+    if (pixmap.isNull()) return;
+    const QRect box = toQRect(left(), top(), width(), height());
+    if (design().stretch) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(box, pixmap);
+    } else {
+        painter.drawPixmap(box.topLeft(), pixmap);
+    }
+}
+
+}  // namespace tarnivo::tk

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "app/toolkit/control.h"
+
+namespace tarnivo::tk {
+
+// A picture from the program's resources, at its natural size or stretched to its box.
+// Pictures are black ink on silver (0xC0C0C0); the silver is left out, so the ink
+// stands on whatever is behind.
+class Picture : public Control {
+public:
+    void paint(QPainter& painter) const override;
+
+protected:
+    void create(const Design& design) override;
+};
+
+}  // namespace tarnivo::tk

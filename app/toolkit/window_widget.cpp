@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#include "app/toolkit/window_widget.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+#include "app/toolkit/dispatch.h"
+#include "app/toolkit/qt_bridge.h"
+#include "app/toolkit/window.h"
+
+namespace tarnivo::tk {
+
+namespace {
+constexpr const char* OwnerProperty = "tarnivoWindow";
+}
+
+WindowWidget::WindowWidget(Window& owner) : owner_(owner) {
+    setProperty(OwnerProperty, QVariant::fromValue(static_cast<void*>(&owner)));
+}
+
+Window* WindowWidget::windowOf(const QWidget* widget) {
+    if (widget == nullptr) return nullptr;
+    const QWidget* top = widget->window();
+    const QVariant owner = top->property(OwnerProperty);
+    return owner.isValid() ? static_cast<Window*>(owner.value<void*>()) : nullptr;
+}
+
+void WindowWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(owner_.backColor()));
+    owner_.paintControls(painter);
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+    // The window decides for itself; Qt never closes it behind the program's back.
+    event->ignore();
+    if (!owner_.unloaded()) dispatch([this] { owner_.closeRequested(); });
+}
+
+}  // namespace tarnivo::tk

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+// The layout of the sign-in window: one row per control, in creation order.
+#include "ui/signin/frm_sign_in.h"
+
+namespace tarnivo {
+
+namespace {
+const tk::FontSpec BoxFont{"MS Sans Serif", 18.0F, 400};
+const tk::FontSpec FlashFont{"MS Sans Serif", 18.0F, 700};
+constexpr tk::Colour FlashDesignColour = 0x0080FFFF;
+}  // namespace
+
+frmSignIn::frmSignIn()
+    : Window({.caption = "Please Sign In",
+              .clientWidth = 4815,
+              .clientHeight = 4845,
+              .backColor = tk::colour::LightYellow,
+              .borderless = true,
+              .showInTaskbar = false}) {
+    placeControls();
+    connectEvents();
+}
+
+void frmSignIn::placeControls() {
+    using tk::colour::LightYellow;
+    // In creation order; the first placed is drawn on top. One row per control, wrapped by hand.
+    // clang-format off
+    cmdExit.place(*this, "cmdExit", {.left = 2760, .top = 4080, .width = 1215, .height = 495, .caption = "Exit",
+                                     .tabIndex = 10});
+    Timer1.place(*this, 1000);
+    cmdOk.place(*this, "cmdOk", {.left = 1200, .top = 4080, .width = 1215, .height = 495, .caption = "OK",
+                                 .tabIndex = 5, .enabled = false});
+    txtID.place(*this, "txtID", {.left = 600, .top = 1440, .width = 975, .height = 495,
+                                 .tabIndex = 2, .font = BoxFont});
+    txtTeacher.place(*this, "txtTeacher", {.left = 600, .top = 3360, .width = 3735, .height = 495,
+                                           .tabIndex = 4, .font = BoxFont});
+    txtPeriod.place(*this, "txtPeriod", {.left = 600, .top = 480, .width = 675, .height = 495,
+                                         .tabIndex = 0, .font = BoxFont});
+    txtName.place(*this, "txtName", {.left = 600, .top = 2400, .width = 3735, .height = 495,
+                                     .tabIndex = 3, .font = BoxFont});
+    lblFlash.place(*this, "lblFlash", {.left = 1920, .top = 360, .width = 2775, .height = 495,
+                                       .caption = "Please Sign In", .tabIndex = 9, .font = FlashFont,
+                                       .backColor = FlashDesignColour, .bordered = true});
+    Shape1.place(*this, "Shape1", {.left = 0, .top = 0, .width = 4815, .height = 4815, .lineWidth = 4});
+    Label3.place(*this, "Label3", {.left = 600, .top = 1080, .width = 2355, .height = 255,
+                                   .caption = "#ID or Student ID", .tabIndex = 8, .backColor = LightYellow});
+    Label2.place(*this, "Label2", {.left = 600, .top = 3000, .width = 1215, .height = 255,
+                                   .caption = "Teacher", .tabIndex = 7, .backColor = LightYellow});
+    Label1.place(*this, "Label1", {.left = 600, .top = 120, .width = 1215, .height = 255,
+                                   .caption = "Period", .tabIndex = 6, .backColor = LightYellow});
+    lblNameTitle.place(*this, "lblNameTitle", {.left = 600, .top = 2040, .width = 1455, .height = 255,
+                                               .caption = "Name (Last, First)", .tabIndex = 1,
+                                               .backColor = LightYellow});
+    // clang-format on
+    setDefaultButton(cmdOk);
+}
+
+}  // namespace tarnivo
