@@ -15,7 +15,7 @@
 
 #include "app/toolkit/dispatch.h"
 #include "app/toolkit/forms.h"
-#include "bench/key_answer.h"
+#include "tests/support/student_input.h"
 #include "tests/support/test_app.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
@@ -24,8 +24,9 @@
 namespace {
 
 using namespace tarnivo;
-using bench::enterAnswer;
-using bench::KeyAnswer;
+using testing::answerFor;
+using testing::enterAnswer;
+using testing::keyOf;
 
 // False once a window did not come on screen; every row after that is failed.
 bool windowsExposed = true;
@@ -46,14 +47,7 @@ void startProgram() {
 // alone, before Start.
 frmTarnivo& signedIn() {
     startProgram();
-    auto& signIn = tk::Forms::get<frmSignIn>();
-    tk::dispatch([&] {
-        signIn.txtPeriod.setText("3");
-        signIn.txtID.setText("1234");
-        signIn.txtName.setText("Smith, Ann");
-        signIn.txtTeacher.setText("Mr Jones");
-    });
-    signIn.cmdOk.press();
+    testing::signIn(tk::Forms::get<frmSignIn>());
     testing::settle();
     return tk::Forms::get<frmTarnivo>();
 }
@@ -138,7 +132,7 @@ void BM_Next(benchmark::State& state) {
         // Next is offered once the problem on show is answered right.
         tk::dispatch([&] {
             form.lblProbCount.setCaption("1");
-            enterAnswer(form, KeyAnswer::readFrom(form));
+            enterAnswer(form, answerFor(keyOf(form)));
         });
         form.cmdSubmit.press();
         testing::settle();
@@ -157,7 +151,7 @@ void BM_SubmitRight(benchmark::State& state) {
         state.PauseTiming();
         drawProblem(form, 1);
         tk::dispatch([&] {
-            enterAnswer(form, KeyAnswer::readFrom(form));
+            enterAnswer(form, answerFor(keyOf(form)));
             form.cmdSubmit.setFocus();
         });
         testing::settle();
@@ -179,7 +173,7 @@ void BM_SubmitRightLast(benchmark::State& state) {
         frmTarnivo& form = started();
         drawProblem(form, 20);
         tk::dispatch([&] {
-            enterAnswer(form, KeyAnswer::readFrom(form));
+            enterAnswer(form, answerFor(keyOf(form)));
             form.cmdSubmit.setFocus();
         });
         testing::settle();
@@ -197,7 +191,7 @@ BENCHMARK(BM_SubmitRightLast)->ArgName("paint")->Arg(0)->Arg(1)->Iterations(200)
 // focus on Submit, as a click or Alt+S leaves it.
 void BM_SubmitWrong(benchmark::State& state) {
     frmTarnivo& form = started();
-    tk::dispatch([&] { enterAnswer(form, KeyAnswer::readFrom(form), true); });
+    tk::dispatch([&] { enterAnswer(form, answerFor(keyOf(form)), true); });
     testing::settle();
     for (auto _ : state) {
         state.PauseTiming();

@@ -6,12 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <array>
 #include <string>
 
 #include "app/toolkit/dispatch.h"
 #include "app/toolkit/forms.h"
 #include "tests/monkey/desktop_input.h"
-#include "tests/monkey/student.h"
+#include "tests/support/student_input.h"
 #include "tests/support/test_app.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
@@ -46,9 +47,8 @@ protected:
     }
 
     void typeTheRightAnswer() {
-        const std::array<std::string, 3> key{practice->lblProb[4].caption(), practice->lblProb[5].caption(),
-                                             practice->lblProb[6].caption()};
-        click(practice->optAnswerForm[static_cast<std::size_t>(Student::shapeFor(key))]);
+        const std::array<std::string, 3> key = tarnivo::testing::keyOf(*practice);
+        click(practice->optAnswerForm[static_cast<std::size_t>(tarnivo::testing::answerFor(key).shape)]);
         for (std::size_t box = 0; box < key.size(); ++box) {
             if (practice->txtAnswer[box].shownOnScreen())
                 typeOver(practice->txtAnswer[box], QString::fromStdString(key[box]));
