@@ -52,15 +52,25 @@ class PracticeWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         tarnivo::testing::ensureApplication();
-        form = &tk::Forms::get<frmTarnivo>();
-        form->show();
-        settle();
+        open();
     }
 
     void TearDown() override {
         EXPECT_TRUE(tarnivo::testing::reportedErrors().empty())
             << "error reached the boundary: " << tarnivo::testing::reportedErrors().front();
         tarnivo::testing::resetProgram();
+    }
+
+    // Unloads the window and opens a new one, as a new run of the program would.
+    void reopen() {
+        tarnivo::testing::resetProgram();
+        open();
+    }
+
+    void open() {
+        form = &tk::Forms::get<frmTarnivo>();
+        form->show();
+        settle();
     }
 
     // What the sign-in window writes into the student-data band.
