@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/runtime/random_source.h"
-#include "engine/marking.h"
 #include "engine/problem.h"
+#include "engine/score.h"
 #include "engine/submit.h"
 #include "tests/support/next_exponent_table.h"
 

@@ -182,7 +182,7 @@ void BM_SubmitRightLast(benchmark::State& state) {
         frmTarnivo* form = nullptr;
         timePress(state, [&]() -> tk::CommandButton& {
             form = &started();
-            drawProblem(*form, 20);
+            drawProblem(*form, ProblemLimit);
             answerFromTheKey(*form);
             return form->cmdSubmit;
         });

@@ -9,10 +9,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/runtime/text.h"
 #include "app/toolkit/application.h"
 #include "app/toolkit/dispatch.h"
 #include "app/toolkit/forms.h"
-#include "engine/marking.h"
+#include "engine/score.h"
 #include "tests/support/student_input.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
@@ -60,7 +61,7 @@ bool workTheSet(frmTarnivo& form) {
             paint();
         }
     }
-    return form.cmdPrintIt.visible() && !form.fraAnswer.visible() && form.lblRight.caption() == " 20";
+    return form.cmdPrintIt.visible() && !form.fraAnswer.visible() && form.lblRight.caption() == signText(ProblemLimit);
 }
 
 }  // namespace
