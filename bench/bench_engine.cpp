@@ -7,9 +7,10 @@
 #include <string>
 
 #include "app/runtime/random_source.h"
-#include "engine/marking.h"
 #include "engine/problem.h"
+#include "engine/score.h"
 #include "engine/submit.h"
+#include "tests/support/next_exponent_table.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ void BM_SweepAllTables(benchmark::State& state) {
             SimplifyExponents(grid, keyExponents);
             needingForm += NeedsAnswerForm(ComputeAnswerKey(PrimeBases(), keyExponents)) ? 1 : 0;
             ++tables;
-        } while (NextExponentTable(grid));
+        } while (tarnivo::testing::NextExponentTable(grid));
         if (tables != 531441 || needingForm != 321393) state.SkipWithError("the sweep miscounted");
         benchmark::DoNotOptimize(terms);
         benchmark::DoNotOptimize(needingForm);

@@ -15,7 +15,7 @@
 
 #include "app/toolkit/dispatch.h"
 #include "app/toolkit/forms.h"
-#include "bench/key_answer.h"
+#include "tests/support/student_input.h"
 #include "tests/support/test_app.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
@@ -24,8 +24,9 @@
 namespace {
 
 using namespace tarnivo;
-using bench::enterAnswer;
-using bench::KeyAnswer;
+using testing::answerFor;
+using testing::enterAnswer;
+using testing::keyOf;
 
 // False once a window did not come on screen; every row after that is failed.
 bool windowsExposed = true;
@@ -46,14 +47,7 @@ void startProgram() {
 // alone, before Start.
 frmTarnivo& signedIn() {
     startProgram();
-    auto& signIn = tk::Forms::get<frmSignIn>();
-    tk::dispatch([&] {
-        signIn.txtPeriod.setText("3");
-        signIn.txtID.setText("1234");
-        signIn.txtName.setText("Smith, Ann");
-        signIn.txtTeacher.setText("Mr Jones");
-    });
-    signIn.cmdOk.press();
+    testing::signIn(tk::Forms::get<frmSignIn>());
     testing::settle();
     return tk::Forms::get<frmTarnivo>();
 }
@@ -113,19 +107,38 @@ void BM_SignInKeystroke(benchmark::State& state) {
 }
 BENCHMARK(BM_SignInKeystroke)->ArgName("paint")->Arg(0)->Arg(1);
 
+// One timed press of a button: `prepare` runs, and what it changed is painted, outside the
+// timing; it returns the button to press.
+template <typename Prepare>
+void timePress(benchmark::State& state, Prepare prepare) {
+    state.PauseTiming();
+    tk::CommandButton& button = prepare();
+    testing::settle();
+    state.ResumeTiming();
+    button.press();
+    paintIfAsked(state);
+}
+
+// Puts the answer read off the key into the boxes, with the focus on Submit as a click
+// or Alt+S leaves it.
+void answerFromTheKey(frmTarnivo& form) {
+    tk::dispatch([&] {
+        enterAnswer(form, answerFor(keyOf(form)));
+        form.cmdSubmit.setFocus();
+    });
+}
+
 void BM_Start(benchmark::State& state) {
     frmTarnivo& form = signedIn();
     for (auto _ : state) {
-        state.PauseTiming();
-        tk::dispatch([&] {
-            form.lblProbCount.setCaption("0");
-            form.cmdStart.setEnabled(true);
-            form.cmdStart.setFocus();
+        timePress(state, [&]() -> tk::CommandButton& {
+            tk::dispatch([&] {
+                form.lblProbCount.setCaption("0");
+                form.cmdStart.setEnabled(true);
+                form.cmdStart.setFocus();
+            });
+            return form.cmdStart;
         });
-        testing::settle();
-        state.ResumeTiming();
-        form.cmdStart.press();
-        paintIfAsked(state);
     }
     check(state, form.lblProbCount.caption() == "1" && !form.cmdStart.enabled(), "Start did not start the set");
 }
@@ -134,17 +147,13 @@ BENCHMARK(BM_Start)->ArgName("paint")->Arg(0)->Arg(1);
 void BM_Next(benchmark::State& state) {
     frmTarnivo& form = started();
     for (auto _ : state) {
-        state.PauseTiming();
         // Next is offered once the problem on show is answered right.
-        tk::dispatch([&] {
-            form.lblProbCount.setCaption("1");
-            enterAnswer(form, KeyAnswer::readFrom(form));
+        timePress(state, [&]() -> tk::CommandButton& {
+            tk::dispatch([&] { form.lblProbCount.setCaption("1"); });
+            answerFromTheKey(form);
+            form.cmdSubmit.press();
+            return form.cmdNew;
         });
-        form.cmdSubmit.press();
-        testing::settle();
-        state.ResumeTiming();
-        form.cmdNew.press();
-        paintIfAsked(state);
     }
     check(state, form.lblProbCount.caption() == "2" && !form.cmdNew.enabled(), "Next did not draw a problem");
 }
@@ -154,16 +163,11 @@ void BM_SubmitRight(benchmark::State& state) {
     frmTarnivo& form = started();
     bool allRight = true;
     for (auto _ : state) {
-        state.PauseTiming();
-        drawProblem(form, 1);
-        tk::dispatch([&] {
-            enterAnswer(form, KeyAnswer::readFrom(form));
-            form.cmdSubmit.setFocus();
+        timePress(state, [&]() -> tk::CommandButton& {
+            drawProblem(form, 1);
+            answerFromTheKey(form);
+            return form.cmdSubmit;
         });
-        testing::settle();
-        state.ResumeTiming();
-        form.cmdSubmit.press();
-        paintIfAsked(state);
         allRight = allRight && form.cmdNew.enabled();
     }
     check(state, allRight, "an answer read off the key was not marked right");
@@ -175,18 +179,14 @@ BENCHMARK(BM_SubmitRight)->ArgName("paint")->Arg(0)->Arg(1);
 void BM_SubmitRightLast(benchmark::State& state) {
     bool summaryShown = true;
     for (auto _ : state) {
-        state.PauseTiming();
-        frmTarnivo& form = started();
-        drawProblem(form, 20);
-        tk::dispatch([&] {
-            enterAnswer(form, KeyAnswer::readFrom(form));
-            form.cmdSubmit.setFocus();
+        frmTarnivo* form = nullptr;
+        timePress(state, [&]() -> tk::CommandButton& {
+            form = &started();
+            drawProblem(*form, ProblemLimit);
+            answerFromTheKey(*form);
+            return form->cmdSubmit;
         });
-        testing::settle();
-        state.ResumeTiming();
-        form.cmdSubmit.press();
-        paintIfAsked(state);
-        summaryShown = summaryShown && form.cmdPrintIt.visible() && !form.fraAnswer.visible();
+        summaryShown = summaryShown && form->cmdPrintIt.visible() && !form->fraAnswer.visible();
     }
     check(state, summaryShown, "the last answer did not end the set");
 }
@@ -197,18 +197,16 @@ BENCHMARK(BM_SubmitRightLast)->ArgName("paint")->Arg(0)->Arg(1)->Iterations(200)
 // focus on Submit, as a click or Alt+S leaves it.
 void BM_SubmitWrong(benchmark::State& state) {
     frmTarnivo& form = started();
-    tk::dispatch([&] { enterAnswer(form, KeyAnswer::readFrom(form), true); });
+    tk::dispatch([&] { enterAnswer(form, answerFor(keyOf(form)), true); });
     testing::settle();
     for (auto _ : state) {
-        state.PauseTiming();
-        tk::dispatch([&] {
-            for (tk::TextBox& box : form.txtAnswer) box.setBackColor(tk::colour::PaleCyan);
-            form.cmdSubmit.setFocus();
+        timePress(state, [&]() -> tk::CommandButton& {
+            tk::dispatch([&] {
+                for (tk::TextBox& box : form.txtAnswer) box.setBackColor(tk::colour::PaleCyan);
+                form.cmdSubmit.setFocus();
+            });
+            return form.cmdSubmit;
         });
-        testing::settle();
-        state.ResumeTiming();
-        form.cmdSubmit.press();
-        paintIfAsked(state);
     }
     check(state, form.cmdSubmit.enabled() && !form.cmdNew.enabled(), "the wrong answer was marked right");
 }

@@ -10,8 +10,8 @@ build=${1:-$here/../build}
 shift $(( $# > 0 ? 1 : 0 ))
 program=$build/bench/bench_windows
 [ -x "$program" ] || { echo "no program at $program: build it first" >&2; exit 2; }
-# shellcheck source=bench/x_session.sh
-. "$here/x_session.sh"
+# shellcheck source=tests/support/x_session.sh
+. "$here/../tests/support/x_session.sh"
 trap stop_x_session EXIT
 trap 'exit 130' INT TERM
 

@@ -11,8 +11,8 @@ driver=$build/bench/whole_set_memory
 for file in "$program" "$driver"; do
     [ -x "$file" ] || { echo "no program at $file: build it first" >&2; exit 2; }
 done
-# shellcheck source=bench/x_session.sh
-. "$here/x_session.sh"
+# shellcheck source=tests/support/x_session.sh
+. "$here/../tests/support/x_session.sh"
 
 APP_PID=
 cleanup() {

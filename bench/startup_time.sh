@@ -11,8 +11,8 @@ starts=${2:-20}
 for tool in Xvfb openbox xdotool xprop; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 2; }
 done
-# shellcheck source=bench/x_session.sh
-. "$here/x_session.sh"
+# shellcheck source=tests/support/x_session.sh
+. "$here/../tests/support/x_session.sh"
 
 APP_PID=
 cleanup() {

@@ -9,11 +9,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/runtime/text.h"
 #include "app/toolkit/application.h"
 #include "app/toolkit/dispatch.h"
 #include "app/toolkit/forms.h"
-#include "bench/key_answer.h"
-#include "engine/marking.h"
+#include "engine/score.h"
+#include "tests/support/student_input.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
 #include "ui/startup.h"
@@ -32,16 +33,7 @@ long peakResidentKiB() {
 void paint() { QApplication::processEvents(); }
 
 bool signIn() {
-    auto& signIn = tk::Forms::get<frmSignIn>();
-    tk::dispatch([&] {
-        signIn.txtPeriod.setText("3");
-        signIn.txtID.setText("1234");
-        signIn.txtName.setText("Smith, Ann");
-        signIn.txtTeacher.setText("Mr Jones");
-    });
-    paint();
-    signIn.cmdOk.press();
-    paint();
+    testing::signIn(tk::Forms::get<frmSignIn>());
     return !tk::Forms::isLoaded<frmSignIn>() && tk::Forms::get<frmTarnivo>().enabled();
 }
 
@@ -49,14 +41,14 @@ bool workTheSet(frmTarnivo& form) {
     form.cmdStart.press();
     paint();
     for (int problem = 1; problem <= ProblemLimit; ++problem) {
-        const bench::KeyAnswer answer = bench::KeyAnswer::readFrom(form);
+        const testing::KeyAnswer answer = testing::answerFor(testing::keyOf(form));
         if (problem % 3 == 2) {
-            tk::dispatch([&] { bench::enterAnswer(form, answer, true); });
+            tk::dispatch([&] { testing::enterAnswer(form, answer, true); });
             paint();
             form.cmdSubmit.press();
             paint();
         }
-        tk::dispatch([&] { bench::enterAnswer(form, answer); });
+        tk::dispatch([&] { testing::enterAnswer(form, answer); });
         paint();
         form.cmdSubmit.press();
         paint();
@@ -69,7 +61,7 @@ bool workTheSet(frmTarnivo& form) {
             paint();
         }
     }
-    return form.cmdPrintIt.visible() && !form.fraAnswer.visible() && form.lblRight.caption() == " 20";
+    return form.cmdPrintIt.visible() && !form.fraAnswer.visible() && form.lblRight.caption() == signText(ProblemLimit);
 }
 
 }  // namespace

@@ -9,9 +9,6 @@
 
 namespace tarnivo {
 
-// Number of problems in a set.
-inline constexpr int ProblemLimit = 20;
-
 // One verdict per answer box (coefficient, radicand, denominator): true when the box
 // text, with blanks around it trimmed, equals the key text exactly. Any text is
 // accepted; what does not match is simply wrong.

@@ -2,10 +2,9 @@
 #include "engine/problem.h"
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 
-#include "engine/number_texts.h"
+#include "app/runtime/text.h"
 
 namespace tarnivo {
 
@@ -13,20 +12,6 @@ namespace {
 
 constexpr int termCount = 4;
 constexpr int primeCount = 3;
-
-// Integer's constructor is out of line, so the steps' constants are made once, on
-// first use rather than at start-up, so that they are ready whoever calls first.
-struct Constants {
-    Integer zero{};
-    Integer one = 1;
-    Integer two = 2;
-    std::array<Integer, 3> exponents{0, 1, 2};
-};
-
-const Constants& constants() {
-    static const Constants values;
-    return values;
-}
 
 PrimeBaseTable makePrimeBases() {
     PrimeBaseTable bases;
@@ -37,41 +22,22 @@ PrimeBaseTable makePrimeBases() {
 }
 
 // Whole part of r·3, computed in double so that a draw just below 1 cannot round up
-// to 3, and counted without branches, which random draws would keep mispredicting.
-// A source straying outside [0, 1) is held to 0..2 as well: the 16-bit arithmetic
-// downstream is sized for exactly those exponents.
-const Integer& exponentFromDraw(float r, const Constants& c) {
+// to 3. A source straying outside [0, 1) is held to 0..2 as well: the 16-bit
+// arithmetic downstream is sized for exactly those exponents.
+Integer exponentFromDraw(float r) {
     const double scaled = static_cast<double>(r) * 3.0;
-    const auto wholePart = static_cast<std::size_t>(scaled >= 1.0) + static_cast<std::size_t>(scaled >= 2.0);
-    return c.exponents[wholePart];
-}
-
-Integer raiseTo(const Integer& base, const Integer& exponent, const Constants& c) {
-    const int times = exponent.value();
-    if (times >= 0 && times <= 3) {
-        // The drawn exponents are random, so a loop of that many passes would keep
-        // mispredicting. Three passes that multiply by base or by 1 form the same
-        // products in the same order and so overflow exactly where the loop would.
-        const std::array<Integer, 2> factors = {c.one, base};
-        Integer result = c.one;
-        result = factors[times >= 1] * result;
-        result = factors[times >= 2] * result;
-        result = factors[times >= 3] * result;
-        return result;
-    }
-    Integer result = c.one;
-    for (int i = 1; i <= times; ++i) result = base * result;
-    return result;
+    if (scaled >= 2.0) return 2;
+    if (scaled >= 1.0) return 1;
+    return 0;
 }
 
 void fillTexts(DrillProblem& problem) {
-    const NumberTexts& texts = NumberTexts::instance();
     for (int t = 1; t <= termCount; ++t)
-        texts.copyPlain(problem.problemTerms(t), problem.termTexts[static_cast<std::size_t>(t - 1)]);
+        problem.termTexts[static_cast<std::size_t>(t - 1)] = plainText(problem.problemTerms(t));
     const AnswerKey& key = problem.answerKey;
-    texts.copyTrimmedSign(key.coefficient.value(), problem.keyTexts[0]);
-    texts.copyTrimmedSign(key.radicand.value(), problem.keyTexts[1]);
-    texts.copyTrimmedSign(key.denominator.value(), problem.keyTexts[2]);
+    problem.keyTexts[0] = trim(signText(key.coefficient.value()));
+    problem.keyTexts[1] = trim(signText(key.radicand.value()));
+    problem.keyTexts[2] = trim(signText(key.denominator.value()));
 }
 
 void solveInto(const PrimeBaseTable& primeBases, DrillProblem& problem) {
@@ -103,27 +69,25 @@ DrillProblem SolveExponents(const PrimeBaseTable& primeBases, const ExponentTabl
 }
 
 void DrawExponents(RandomSource& random, ExponentTable& exponentGrid) {
-    const Constants& c = constants();
     for (int t = 1; t <= termCount; ++t)
-        for (int j = 1; j <= primeCount; ++j) exponentGrid(t, j) = exponentFromDraw(random.next(), c);
+        for (int j = 1; j <= primeCount; ++j) exponentGrid(t, j) = exponentFromDraw(random.next());
 }
 
-Integer RaiseTo(const Integer& base, const Integer& exponent) { return raiseTo(base, exponent, constants()); }
+Integer RaiseTo(const Integer& base, const Integer& exponent) {
+    Integer result = 1;
+    for (int i = 1; i <= exponent.value(); ++i) result = base * result;
+    return result;
+}
 
 void ComputeTerms(const PrimeBaseTable& primeBases, const ExponentTable& exponentGrid, TermTable& problemTerms) {
-    const Constants& c = constants();
-    const std::array<Integer, primeCount> bases{primeBases(1), primeBases(2), primeBases(3)};
     for (int t = 1; t <= termCount; ++t) {
-        Integer product = c.one;
-        for (int j = 1; j <= primeCount; ++j)
-            product = raiseTo(bases[static_cast<std::size_t>(j - 1)], exponentGrid(t, j), c) * product;
+        Integer product = 1;
+        for (int j = 1; j <= primeCount; ++j) product = RaiseTo(primeBases(j), exponentGrid(t, j)) * product;
         problemTerms(t) = product.value();
     }
 }
 
 void SimplifyExponents(const ExponentTable& exponentGrid, ExponentTable& keyExponents) {
-    const Integer& zero = constants().zero;
-    const Integer& two = constants().two;
     for (int j = 1; j <= primeCount; ++j) {
         const Integer e1 = exponentGrid(1, j);
         const Integer e2 = exponentGrid(2, j);
@@ -135,14 +99,14 @@ void SimplifyExponents(const ExponentTable& exponentGrid, ExponentTable& keyExpo
 
         // Pairs under the denominator's radical come out; an odd factor left there is
         // cleared by multiplying top and bottom by its radical.
-        denominator = e4.div(two) + e3 + e4.mod(two);
-        radicand = e4.mod(two) + e2;
-        keyExponents(4, j) = zero;
-        coefficient = radicand.div(two) + e1;
-        radicand = radicand.mod(two);
+        denominator = e4.div(2) + e3 + e4.mod(2);
+        radicand = e4.mod(2) + e2;
+        keyExponents(4, j) = 0;
+        coefficient = radicand.div(2) + e1;
+        radicand = radicand.mod(2);
 
         // Cancelling the smaller of the two from both leaves the larger one's excess
-        // and a zero, or two zeros when they are equal, without a branch to mispredict.
+        // and a zero, or two zeros when they are equal.
         const Integer common = std::min(coefficient, denominator);
         coefficient = coefficient - common;
         denominator = denominator - common;
@@ -150,20 +114,16 @@ void SimplifyExponents(const ExponentTable& exponentGrid, ExponentTable& keyExpo
 }
 
 AnswerKey ComputeAnswerKey(const PrimeBaseTable& primeBases, const ExponentTable& keyExponents) {
-    const Constants& c = constants();
-    AnswerKey key{c.one, c.one, c.one};
+    AnswerKey key;
     for (int q = 1; q <= primeCount; ++q) {
         const Integer& base = primeBases(q);
-        key.coefficient = raiseTo(base, keyExponents(1, q), c) * key.coefficient;
-        key.radicand = raiseTo(base, keyExponents(2, q), c) * key.radicand;
-        key.denominator = raiseTo(base, keyExponents(3, q), c) * key.denominator;
+        key.coefficient = RaiseTo(base, keyExponents(1, q)) * key.coefficient;
+        key.radicand = RaiseTo(base, keyExponents(2, q)) * key.radicand;
+        key.denominator = RaiseTo(base, keyExponents(3, q)) * key.denominator;
     }
     return key;
 }
 
-bool NeedsAnswerForm(const AnswerKey& key) {
-    const Integer& one = constants().one;
-    return key.coefficient == one || key.radicand == one || key.denominator == one;
-}
+bool NeedsAnswerForm(const AnswerKey& key) { return key.coefficient == 1 || key.radicand == 1 || key.denominator == 1; }
 
 }  // namespace tarnivo

@@ -5,6 +5,9 @@
 
 namespace tarnivo {
 
+// Number of problems in a set.
+inline constexpr int ProblemLimit = 20;
+
 // The score of one set: every submission and every fully right one. It only grows.
 class Score {
 public:

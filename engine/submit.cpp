@@ -21,12 +21,9 @@ SubmitOutcome Submit(Score& score, const std::array<std::string, 3>& boxTexts,
     if (!outcome.fullyRight) return outcome;
 
     score.countRight();
-    outcome.disableSubmit = true;
     outcome.totalText = signText(score.TotalCount().value());
     outcome.rightText = signText(score.RightCount().value());
     outcome.gradeText = GradeText(score.RightCount().value(), score.TotalCount().value());
-    outcome.enableNext = true;
-    outcome.focus = SubmitFocus::NextButton;
     outcome.setComplete = IsSetComplete(problemCounterText, problemLimit);
     return outcome;
 }

@@ -16,13 +16,6 @@ namespace tarnivo {
 inline constexpr std::uint32_t RightBoxColour = 0x0000FF00;
 inline constexpr std::uint32_t WrongBoxColour = 0x000000FF;
 
-enum class SubmitFocus {
-    // The coefficient box, or the first box the student can type into when the
-    // chosen answer form hides it.
-    FirstAnswerBox,
-    NextButton,
-};
-
 // Everything one press of Submit changes, for the practice window to apply in this
 // order: box colours 0..2; on a fully right answer, Submit disabled, the "Total"
 // label (lblWrong), then the "Right" label (lblRight), the grade (lblPercent), Next
@@ -32,9 +25,6 @@ struct SubmitOutcome {
     std::array<bool, 3> verdicts{};
     std::array<std::uint32_t, 3> boxColours{};
     bool fullyRight = false;
-    bool disableSubmit = false;
-    bool enableNext = false;
-    SubmitFocus focus = SubmitFocus::FirstAnswerBox;
     std::optional<std::string> totalText;
     std::optional<std::string> rightText;
     std::optional<std::string> gradeText;

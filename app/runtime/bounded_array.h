@@ -2,17 +2,12 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "app/runtime/errors.h"
 
 namespace tarnivo {
-
-// Kept out of line, so the bounds check itself inlines.
-[[noreturn]] inline __attribute__((noinline, cold)) void throwSubscriptError(int index, int low, int high) {
-    throw SubscriptError("index " + std::to_string(index) + " is outside " + std::to_string(low) + ".." +
-                         std::to_string(high));
-}
 
 // A table with declared inclusive bounds; an index outside them throws SubscriptError.
 template <class T, int Low, int High>
@@ -22,14 +17,13 @@ class BoundedArray {
 public:
     T& operator()(int index) { return cells_[offset(index)]; }
     const T& operator()(int index) const { return cells_[offset(index)]; }
-    static constexpr int lower() { return Low; }
-    static constexpr int upper() { return High; }
     friend bool operator==(const BoundedArray&, const BoundedArray&) = default;
 
 private:
     static std::size_t offset(int index) {
-        if (index < Low || index > High) [[unlikely]]
-            throwSubscriptError(index, Low, High);
+        if (index < Low || index > High)
+            throw SubscriptError("index " + std::to_string(index) + " is outside " + std::to_string(Low) + ".." +
+                                 std::to_string(High));
         return static_cast<std::size_t>(index - Low);
     }
     std::array<T, static_cast<std::size_t>(High - Low + 1)> cells_{};

@@ -13,7 +13,6 @@ class Counter {
 public:
     Counter() = default;
     explicit Counter(Integer value) : value_(value) {}
-    explicit Counter(double value) : value_(value) {}
 
     [[nodiscard]] bool isEmpty() const noexcept { return std::holds_alternative<std::monostate>(value_); }
     [[nodiscard]] bool isInteger() const noexcept { return std::holds_alternative<Integer>(value_); }

@@ -2,19 +2,8 @@
 #include "app/runtime/integer.h"
 
 #include <cmath>
-#include <string>
-
-#include "app/runtime/errors.h"
 
 namespace tarnivo {
-
-void throwIntegerOverflow(long long value) {
-    throw OverflowError("the value " + std::to_string(value) + " does not fit a whole number of -32768..32767");
-}
-
-void throwIntegerOverflow() { throw OverflowError(); }
-
-void throwDivisionByZero() { throw FloatingPointError("division by zero"); }
 
 Integer Integer::round(double value) {
     if (!std::isfinite(value)) throw OverflowError("a value that is not a finite number cannot become a whole number");

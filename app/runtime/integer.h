@@ -3,13 +3,11 @@
 
 #include <compare>
 #include <cstdint>
+#include <string>
+
+#include "app/runtime/errors.h"
 
 namespace tarnivo {
-
-// Raise the overflow and division errors; kept out of line so checked arithmetic inlines.
-[[noreturn]] void throwIntegerOverflow(long long value);
-[[noreturn]] void throwIntegerOverflow();
-[[noreturn]] void throwDivisionByZero();
 
 // Signed 16-bit whole number whose every operation is checked: a result outside
 // -32768..32767 throws OverflowError instead of wrapping.
@@ -18,8 +16,8 @@ public:
     constexpr Integer() = default;
     // Implicit from int so that literals read naturally; out-of-range values throw.
     Integer(int value) {  // NOLINT(google-explicit-constructor)
-        if (value < -32768 || value > 32767) [[unlikely]]
-            throwIntegerOverflow(value);
+        if (value < -32768 || value > 32767)
+            throw OverflowError("the value " + std::to_string(value) + " does not fit a whole number of -32768..32767");
         value_ = static_cast<std::int16_t>(value);
     }
 
@@ -30,16 +28,16 @@ public:
     constexpr explicit operator int() const noexcept { return value_; }
 
     friend Integer operator+(Integer a, Integer b) {
-        const bool overflowed = __builtin_add_overflow(a.value_, b.value_, &a.value_);
-        return fromChecked(overflowed, a);
+        if (__builtin_add_overflow(a.value_, b.value_, &a.value_)) throw OverflowError();
+        return a;
     }
     friend Integer operator-(Integer a, Integer b) {
-        const bool overflowed = __builtin_sub_overflow(a.value_, b.value_, &a.value_);
-        return fromChecked(overflowed, a);
+        if (__builtin_sub_overflow(a.value_, b.value_, &a.value_)) throw OverflowError();
+        return a;
     }
     friend Integer operator*(Integer a, Integer b) {
-        const bool overflowed = __builtin_mul_overflow(a.value_, b.value_, &a.value_);
-        return fromChecked(overflowed, a);
+        if (__builtin_mul_overflow(a.value_, b.value_, &a.value_)) throw OverflowError();
+        return a;
     }
     Integer& operator+=(Integer other) { return *this = *this + other; }
     Integer& operator-=(Integer other) { return *this = *this - other; }
@@ -51,23 +49,15 @@ public:
 
     // Truncating division and remainder with the sign of the dividend.
     [[nodiscard]] Integer div(Integer divisor) const {
-        if (divisor.value_ == 0) [[unlikely]]
-            throwDivisionByZero();
+        if (divisor.value_ == 0) throw FloatingPointError("division by zero");
         return Integer(value_ / divisor.value_);  // -32768 / -1 is caught by the constructor
     }
     [[nodiscard]] Integer mod(Integer divisor) const {
-        if (divisor.value_ == 0) [[unlikely]]
-            throwDivisionByZero();
+        if (divisor.value_ == 0) throw FloatingPointError("division by zero");
         return Integer(value_ % divisor.value_);
     }
 
 private:
-    static Integer fromChecked(bool overflowed, Integer result) {
-        if (overflowed) [[unlikely]]
-            throwIntegerOverflow();
-        return result;
-    }
-
     std::int16_t value_ = 0;
 };
 

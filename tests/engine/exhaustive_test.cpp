@@ -9,6 +9,7 @@
 #include <numeric>
 
 #include "engine/problem.h"
+#include "tests/support/next_exponent_table.h"
 
 using namespace tarnivo;
 
@@ -67,7 +68,7 @@ TEST(Exhaustive, EveryTableGivesAnEqualFullySimplifiedKey) {
                           << (radicandSquareFree ? "" : ", B not square-free")
                           << (denominatorRational ? "" : ", radical left in the denominator");
         }
-    } while (NextExponentTable(grid));
+    } while (tarnivo::testing::NextExponentTable(grid));
 
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(tables, 531441);

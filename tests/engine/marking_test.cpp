@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/marking.h"
+#include "engine/score.h"
 
 using namespace tarnivo;
 

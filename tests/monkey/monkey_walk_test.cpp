@@ -13,9 +13,8 @@
 #include <ctime>
 #include <iostream>
 
-#include "app/toolkit/dialogs.h"
-#include "tests/monkey/cancelling_dialogs.h"
 #include "tests/monkey/program_walk.h"
+#include "tests/support/scripted_dialogs.h"
 #include "tests/support/test_app.h"
 
 namespace monkey {
@@ -40,14 +39,12 @@ protected:
         setenv("CUPS_SERVER", QFile::encodeName(scratch_.filePath("no-print-server")).constData(), 1);
         unsetenv("PRINTER");
         unsetenv("LPDEST");
-        tk::setDialogsForTesting(&dialogs);
+        // Every offer to save a PDF instead is answered Cancel, so no modal dialog stops the walk.
+        dialogs.takeOffer = false;
     }
-    void TearDown() override {
-        tk::setDialogsForTesting(nullptr);
-        tarnivo::testing::resetProgram();
-    }
+    void TearDown() override { tarnivo::testing::resetProgram(); }
 
-    CancellingDialogs dialogs;
+    tarnivo::testing::ScriptedDialogs dialogs;
 
 private:
     QTemporaryDir scratch_;
@@ -81,9 +78,9 @@ TEST_P(MonkeyWalk, SurvivesFiftyThousandRandomEvents) {
     EXPECT_GT(report.setsCompleted, 0);
     // Every Print Results was answered Cancel: nothing asked for a file, nothing written.
     EXPECT_GT(report.printsPressed, 0);
-    EXPECT_GE(dialogs.offers, report.printsPressed);
-    EXPECT_EQ(dialogs.pathQuestions, 0);
-    EXPECT_EQ(dialogs.failures, 0);
+    EXPECT_GE(dialogs.reasons.size(), report.printsPressed);
+    EXPECT_EQ(dialogs.suggestedPaths.size(), 0);
+    EXPECT_EQ(dialogs.failures.size(), 0);
     EXPECT_EQ(documentsFolderFiles(), documentsBefore);
 }
 

@@ -15,8 +15,6 @@ namespace {
 using tarnivo::frmSignIn;
 using tarnivo::frmTarnivo;
 
-constexpr int SetSize = 20;
-
 // A caption or text for a report, cut short when long.
 std::string quoted(std::string_view text) {
     constexpr std::size_t Shown = 40;
@@ -129,8 +127,10 @@ std::string scoreFits(PracticeState state, const char* name, int counter, int ri
     switch (state) {
         case PracticeState::Ready: fits = counter == 0 && right == 0; break;
         case PracticeState::ProblemOpen: fits = counter >= 1 && right == counter - 1; break;
-        case PracticeState::ProblemSolved: fits = counter >= 1 && counter < SetSize && right == counter; break;
-        case PracticeState::EndOfSet: fits = counter == SetSize && right == SetSize; break;
+        case PracticeState::ProblemSolved:
+            fits = counter >= 1 && counter < tarnivo::ProblemLimit && right == counter;
+            break;
+        case PracticeState::EndOfSet: fits = counter == tarnivo::ProblemLimit && right == tarnivo::ProblemLimit; break;
     }
     if (fits) return {};
     return std::string("in state ") + name + " the problem counter shows " + std::to_string(counter) + " and Right " +
@@ -166,7 +166,7 @@ std::string practiceRules(const frmTarnivo& p) {
     const auto counter = shownNumber(p.lblProbCount.caption());
     const auto right = shownNumber(p.lblRight.caption());
     const auto total = shownNumber(p.lblWrong.caption());
-    if (!counter || *counter < 0 || *counter > SetSize)
+    if (!counter || *counter < 0 || *counter > tarnivo::ProblemLimit)
         return "the problem counter shows " + quoted(p.lblProbCount.caption());
     if (!right || !total)
         return "Right shows " + quoted(p.lblRight.caption()) + ", Total " + quoted(p.lblWrong.caption());

@@ -54,7 +54,7 @@ void quietClicks(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 }  // namespace
 
-ProgramWalk::ProgramWalk(unsigned seed, const CancellingDialogs& dialogs)
+ProgramWalk::ProgramWalk(unsigned seed, const tarnivo::testing::ScriptedDialogs& dialogs)
     : seed_(seed), random_(seed), dialogs_(dialogs), monkey_(random_), student_(random_) {
     monkey_.setExitClickChance(ExitClickChance);
 }
@@ -97,7 +97,7 @@ std::string ProgramWalk::check(const WalkEvent& event, int offersBefore) {
         return {};
     }
     if (event.mustEnd) return "the program is still running after Exit or a close";
-    if (event.printPressed && dialogs_.offers == offersBefore)
+    if (event.printPressed && dialogs_.reasons.size() == offersBefore)
         return "Print Results neither printed nor told the student why not";
     return brokenInvariant();
 }
@@ -116,7 +116,7 @@ WalkReport ProgramWalk::run(int eventCount) {
     startProgram();
     for (int index = 0; index < eventCount; ++index) {
         exitClicked_ = false;
-        const int offersBefore = dialogs_.offers;
+        const int offersBefore = dialogs_.reasons.size();
         const WalkEvent event = nextEvent();
         QApplication::processEvents();
         activateFrontWindowIfNoneIs();

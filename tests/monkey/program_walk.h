@@ -5,10 +5,10 @@
 #include <random>
 #include <string>
 
-#include "tests/monkey/cancelling_dialogs.h"
 #include "tests/monkey/monkey.h"
 #include "tests/monkey/student.h"
 #include "tests/monkey/walk_event.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace monkey {
 
@@ -26,7 +26,7 @@ struct WalkReport {
 // event. When the user ends the program on purpose the walk starts it again.
 class ProgramWalk {
 public:
-    ProgramWalk(unsigned seed, const CancellingDialogs& dialogs);
+    ProgramWalk(unsigned seed, const tarnivo::testing::ScriptedDialogs& dialogs);
     WalkReport run(int eventCount);
 
 private:
@@ -38,7 +38,7 @@ private:
 
     unsigned seed_;
     std::mt19937 random_;
-    const CancellingDialogs& dialogs_;
+    const tarnivo::testing::ScriptedDialogs& dialogs_;
     Monkey monkey_;
     Student student_;
     WalkReport report_;

@@ -6,6 +6,7 @@
 #include "app/toolkit/forms.h"
 #include "tests/monkey/desktop_input.h"
 #include "tests/monkey/program_controls.h"
+#include "tests/support/student_input.h"
 #include "tests/support/test_app.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
@@ -16,6 +17,8 @@ namespace {
 
 using tarnivo::frmSignIn;
 using tarnivo::frmTarnivo;
+using tarnivo::testing::answerFor;
+using tarnivo::testing::keyOf;
 using tarnivo::testing::widgetOf;
 
 constexpr int PrintsPerRun = 2;
@@ -51,19 +54,6 @@ WalkEvent press(const tk::CommandButton& button, Qt::Key accessKey, bool space, 
 }  // namespace
 
 bool Student::chance(double probability) { return std::bernoulli_distribution(probability)(random_); }
-
-int Student::shapeFor(const std::array<std::string, 3>& key) {
-    const bool a = key[0] != "1";
-    const bool b = key[1] != "1";
-    const bool c = key[2] != "1";
-    if (!a && b && c) return 1;
-    if (a && !b && c) return 2;
-    if (a && b && !c) return 3;
-    if (a && !b && !c) return 4;
-    if (!a && b && !c) return 5;
-    if (!a && !b && c) return 6;
-    return 0;  // all three parts, or an answer of plain 1 typed into all three boxes
-}
 
 WalkEvent Student::step() {
     if (tk::Forms::find<frmSignIn>() != nullptr) return signIn();
@@ -113,9 +103,8 @@ WalkEvent Student::signIn() {
 
 WalkEvent Student::answer() {
     auto& practice = *tk::Forms::find<frmTarnivo>();
-    const std::array<std::string, 3> key{practice.lblProb[4].caption(), practice.lblProb[5].caption(),
-                                         practice.lblProb[6].caption()};
-    const int shape = shapeFor(key);
+    const std::array<std::string, 3> key = keyOf(practice);
+    const int shape = answerFor(key).shape;
     if (practice.selectedAnswerForm() != shape) {
         const tk::Control& option = practice.optAnswerForm[static_cast<std::size_t>(shape)];
         click(option);

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
 #include <random>
-#include <string>
 
 #include "tests/monkey/walk_event.h"
 
@@ -18,9 +16,6 @@ public:
     WalkEvent step();
     // A new run of the program: the student starts over and has printed nothing yet.
     void startOver() { printsThisRun_ = 0; }
-
-    // The answer shape that fits a key: 0 A√B/C, 1 √B/C, 2 A/C, 3 A√B, 4 A, 5 √B, 6 1/C.
-    static int shapeFor(const std::array<std::string, 3>& key);
 
 private:
     WalkEvent signIn();

@@ -8,6 +8,8 @@
 set -uo pipefail
 # shellcheck source=tests/packaging/lib.sh
 . "$(dirname "$0")/lib.sh"
+# shellcheck source=tests/support/x_session.sh
+. "$(dirname "$0")/../support/x_session.sh"
 need_tool Xvfb openbox xdotool xprop
 
 work=$1 id=$2 shots=$3
@@ -15,9 +17,10 @@ root=$work/root
 desktop=$root/usr/share/applications/$id.desktop
 [ -f "$desktop" ] || { echo "FAIL: no installed desktop entry $desktop" >&2; exit 1; }
 tmp=$(mktemp -d)
-app='' wm='' xvfb=''
+app=''
 stop() {
-  for pid in $app $wm $xvfb; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
+  if [ -n "$app" ]; then kill "$app" 2>/dev/null && wait "$app" 2>/dev/null; fi
+  stop_x_session
   rm -rf "$tmp"
 }
 trap stop EXIT
@@ -29,14 +32,7 @@ poll() {
   return 1
 }
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" & xvfb=$!
-poll 200 test -s "$tmp/display" || { echo "SKIP: Xvfb did not start: $(cat "$tmp/xvfb.log")" >&2; exit 77; }
-DISPLAY=:$(head -1 "$tmp/display")
-export DISPLAY
-# openbox names itself on the root window before it manages windows; its start-up
-# command runs once it does, so that is what the script waits for.
-openbox --sm-disable --startup "touch $tmp/wm-ready" >/dev/null 2>&1 & wm=$!
-poll 200 test -e "$tmp/wm-ready" || { echo "SKIP: the window manager did not start" >&2; exit 77; }
+start_x_session || { echo "SKIP: no X server with a window manager could be started" >&2; exit 77; }
 
 # The menu's launch: the Exec line without its field codes, found on the PATH.
 command_line=$(desktop_value "$desktop" Exec | sed 's/ *%[fFuUick]//g')

@@ -44,9 +44,7 @@ TEST_F(Behaviour, StartOpensTheFirstProblemWithTheCursorInTheFirstBox) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        tarnivo::testing::resetProgram();
-        form = &tk::Forms::get<frmTarnivo>();
-        form->show();
+        reopen();
         useDraws(c.draws);
         start();
         EXPECT_EQ(key(), c.key);
@@ -162,9 +160,7 @@ TEST_F(Behaviour, AWrongAnswerUnderAShapeWithoutCoefficientFocusesTheFirstShownB
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        tarnivo::testing::resetProgram();
-        form = &tk::Forms::get<frmTarnivo>();
-        form->show();
+        reopen();
         useDraws(c.draws);
         start();
         chooseForm(c.shape);
@@ -215,9 +211,7 @@ TEST_F(Behaviour, ExitAndTheCloseButtonEndTheProgram) {
     EXPECT_TRUE(tk::Forms::ended());
     EXPECT_EQ(tk::Forms::exitCode(), 0);
 
-    tarnivo::testing::resetProgram();
-    form = &tk::Forms::get<frmTarnivo>();
-    form->show();
+    reopen();
     widgetOf(*form)->close();
     settle();
     EXPECT_FALSE(tk::Forms::isLoaded<frmTarnivo>());

@@ -133,9 +133,7 @@ TEST_F(Pictures, ScreensOfAProblemInProgress) {
     expectNothingCovered("form1");
     EXPECT_FALSE(shapeOne.isNull());
 
-    tarnivo::testing::resetProgram();
-    form = &tk::Forms::get<frmTarnivo>();
-    form->show();
+    reopen();
     fillStudentData();
     useDraws(KeyWithoutOne);
     click(form->cmdStart);

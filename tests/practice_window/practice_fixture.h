@@ -15,6 +15,7 @@
 
 #include "app/runtime/random_source.h"
 #include "app/toolkit/forms.h"
+#include "tests/support/student_input.h"
 #include "tests/support/test_app.h"
 #include "ui/practice/frm_tarnivo.h"
 
@@ -25,9 +26,11 @@ using tarnivo::testing::settle;
 using tarnivo::testing::widgetOf;
 namespace tk = tarnivo::tk;
 
-inline constexpr tk::Colour PaleCyan = 0x00FFFFC0;
-inline constexpr tk::Colour Green = 0x0000FF00;
-inline constexpr tk::Colour Red = 0x000000FF;
+using tk::colour::Green;
+using tk::colour::PaleCyan;
+using tk::colour::Red;
+using Answer = tarnivo::testing::KeyAnswer;
+using tarnivo::testing::answerFor;
 
 // Draws that give chosen exponents: twelve per problem, term by term (a, b, c, d) and
 // prime by prime (2, 3, 5) within a term, repeated for every problem.
@@ -49,15 +52,25 @@ class PracticeWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         tarnivo::testing::ensureApplication();
-        form = &tk::Forms::get<frmTarnivo>();
-        form->show();
-        settle();
+        open();
     }
 
     void TearDown() override {
         EXPECT_TRUE(tarnivo::testing::reportedErrors().empty())
             << "error reached the boundary: " << tarnivo::testing::reportedErrors().front();
         tarnivo::testing::resetProgram();
+    }
+
+    // Unloads the window and opens a new one, as a new run of the program would.
+    void reopen() {
+        tarnivo::testing::resetProgram();
+        open();
+    }
+
+    void open() {
+        form = &tk::Forms::get<frmTarnivo>();
+        form->show();
+        settle();
     }
 
     // What the sign-in window writes into the student-data band.
@@ -92,9 +105,7 @@ protected:
         }
     }
 
-    [[nodiscard]] std::array<std::string, 3> key() const {
-        return {form->lblProb[4].caption(), form->lblProb[5].caption(), form->lblProb[6].caption()};
-    }
+    [[nodiscard]] std::array<std::string, 3> key() const { return tarnivo::testing::keyOf(*form); }
     [[nodiscard]] std::array<std::string, 3> texts() const {
         return {form->txtAnswer[0].text(), form->txtAnswer[1].text(), form->txtAnswer[2].text()};
     }
@@ -105,25 +116,5 @@ protected:
 
     frmTarnivo* form = nullptr;
 };
-
-// The answer shape that fits a key, and what goes into each box the shape shows.
-struct Answer {
-    int shape;
-    std::array<std::string, 3> boxes;  // "" for a box the shape hides or presets
-};
-
-inline Answer answerFor(const std::array<std::string, 3>& key) {
-    const bool a = key[0] != "1";
-    const bool b = key[1] != "1";
-    const bool c = key[2] != "1";
-    if (a && b && c) return {0, {key[0], key[1], key[2]}};
-    if (!a && b && c) return {1, {"", key[1], key[2]}};
-    if (a && !b && c) return {2, {key[0], "", key[2]}};
-    if (a && b && !c) return {3, {key[0], key[1], ""}};
-    if (a && !b && !c) return {4, {key[0], "", ""}};
-    if (!a && b && !c) return {5, {"", key[1], ""}};
-    if (!a && !b && c) return {6, {"", "", key[2]}};
-    return {0, {"1", "1", "1"}};  // the whole answer is 1
-}
 
 }  // namespace practice_test

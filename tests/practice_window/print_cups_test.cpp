@@ -5,10 +5,10 @@
 #include <QTransform>
 #include <chrono>
 
-#include "app/toolkit/dialogs.h"
 #include "tests/practice_window/practice_fixture.h"
 #include "tests/support/cups_test_server.h"
 #include "tests/support/page_image.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace practice_test {
 namespace {
@@ -16,33 +16,14 @@ namespace {
 using namespace std::chrono_literals;
 using tarnivo::testing::CupsTestServer;
 
-// Any question from the print service means the page did not reach the printer.
-class NoQuestionsExpected final : public tk::Dialogs {
-public:
-    int asked = 0;
-    bool offerPdfInstead(QWidget* /*parent*/, const QString& /*reason*/) override {
-        ++asked;
-        return false;
-    }
-    QString askPdfPath(QWidget* /*parent*/, const QString& /*suggested*/) override {
-        ++asked;
-        return {};
-    }
-    void reportFailure(QWidget* /*parent*/, const QString& /*message*/) override { ++asked; }
-};
-
 class PrintOnPrinter : public PracticeWindow {
 protected:
     void SetUp() override {
         CupsTestServer::isolatePrinting();
-        tk::setDialogsForTesting(&dialogs);
         PracticeWindow::SetUp();
     }
-    void TearDown() override {
-        tk::setDialogsForTesting(nullptr);
-        PracticeWindow::TearDown();
-    }
-    NoQuestionsExpected dialogs;
+    // Any question from the print service means the page did not reach the printer.
+    tarnivo::testing::ScriptedDialogs dialogs;
 };
 
 TEST_F(PrintOnPrinter, TheEndOfSetScreenComesOutOnTheDefaultPrinter) {
@@ -62,7 +43,7 @@ TEST_F(PrintOnPrinter, TheEndOfSetScreenComesOutOnTheDefaultPrinter) {
     click(form->cmdPrintIt);
     ASSERT_TRUE(server.waitUntilIdle(30s)) << server.failure().toStdString();
     EXPECT_EQ(server.completedJobs(queue), 1);
-    EXPECT_EQ(dialogs.asked, 0);
+    EXPECT_EQ(dialogs.asked(), 0);
     EXPECT_EQ(widgetOf(*form)->grab().toImage(), screen) << "printing leaves the window as it was";
 
     QImage page = tarnivo::testing::renderPdfPage(server.outputOf(queue), 50);

@@ -7,30 +7,12 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 
-#include "app/toolkit/dialogs.h"
 #include "tests/practice_window/practice_fixture.h"
+#include "tests/support/scripted_dialogs.h"
 #include "ui/practice/record_file_name.h"
 
 namespace practice_test {
 namespace {
-
-class TakesThePdf final : public tk::Dialogs {
-public:
-    QString folder;
-    QStringList reasons;
-    QStringList suggestedPaths;
-    QStringList failures;
-
-    bool offerPdfInstead(QWidget* /*parent*/, const QString& reason) override {
-        reasons << reason;
-        return true;
-    }
-    QString askPdfPath(QWidget* /*parent*/, const QString& suggestedPath) override {
-        suggestedPaths << suggestedPath;
-        return QDir(folder).filePath(QFileInfo(suggestedPath).fileName());
-    }
-    void reportFailure(QWidget* /*parent*/, const QString& message) override { failures << message; }
-};
 
 class PrintResults : public PracticeWindow {
 protected:
@@ -40,17 +22,12 @@ protected:
         setenv("CUPS_SERVER", QFile::encodeName(scratch.filePath("no-print-server")).constData(), 1);
         unsetenv("PRINTER");
         unsetenv("LPDEST");
-        answers.folder = scratch.path();
-        tk::setDialogsForTesting(&answers);
+        answers.chosenFolder = scratch.path();
         PracticeWindow::SetUp();
-    }
-    void TearDown() override {
-        tk::setDialogsForTesting(nullptr);
-        PracticeWindow::TearDown();
     }
 
     QTemporaryDir scratch;
-    TakesThePdf answers;
+    tarnivo::testing::ScriptedDialogs answers;
 };
 
 TEST_F(PrintResults, WithoutAPrinterTheRecordIsOfferedAsAPdfNamedAfterTheStudent) {

@@ -38,7 +38,7 @@ TEST_F(WholeSet, TwentyProblemsEndOnTheSummaryScreen) {
     int right = 0;
     int total = 0;
     std::vector<int> shapesUsed;
-    for (int problem = 1; problem <= 20; ++problem) {
+    for (int problem = 1; problem <= tarnivo::ProblemLimit; ++problem) {
         SCOPED_TRACE("problem " + std::to_string(problem));
         ASSERT_EQ(form->lblProbCount.caption(), std::to_string(problem));
         const Answer answer = answerFor(key());
@@ -55,19 +55,19 @@ TEST_F(WholeSet, TwentyProblemsEndOnTheSummaryScreen) {
         EXPECT_EQ(form->lblWrong.caption(), countText(total));
         EXPECT_EQ(form->lblPercent.caption(), countText(right * 100 / total) + "%");
         EXPECT_FALSE(form->cmdSubmit.enabled());
-        if (problem < 20) {
+        if (problem < tarnivo::ProblemLimit) {
             ASSERT_EQ(focused(), &form->cmdNew);
             click(form->cmdNew);
         }
     }
     // The set asked for reduced shapes as well as the full one.
-    EXPECT_NE(std::count(shapesUsed.begin(), shapesUsed.end(), 0), 20);
+    EXPECT_NE(std::count(shapesUsed.begin(), shapesUsed.end(), 0), tarnivo::ProblemLimit);
 
     ASSERT_EQ(total, 27);
-    EXPECT_EQ(form->lblRight.caption(), " 20");
+    EXPECT_EQ(form->lblRight.caption(), countText(tarnivo::ProblemLimit));
     EXPECT_EQ(form->lblWrong.caption(), " 27");
     EXPECT_EQ(form->lblPercent.caption(), " 74%");
-    EXPECT_EQ(form->lblProbCount.caption(), "20");
+    EXPECT_EQ(form->lblProbCount.caption(), std::to_string(tarnivo::ProblemLimit));
 
     for (const tk::Frame* frame : {&form->fraProb, &form->fraKey, &form->fraAnswer})
         EXPECT_FALSE(frame->visible()) << frame->name();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/runtime/random_source.h"
+#include "app/toolkit/qt_bridge.h"
 #include "app/toolkit/services.h"
 #include "engine/problem.h"
 #include "tests/program/screen_text.h"
@@ -24,9 +25,9 @@ namespace {
 const QString SignInTitle = "Please Sign In";
 const QString PracticeTitle = "Tarnivo Practice";
 const QString Screens = TARNIVO_BUILD_DIR "/screens/";
-const QColor Green(0, 255, 0);
-const QColor PaleCyan(192, 255, 255);
-const QColor LightYellow(255, 255, 192);
+const QColor Green = tk::toQColor(tk::colour::Green);
+const QColor PaleCyan = tk::toQColor(tk::colour::PaleCyan);
+const QColor LightYellow = tk::toQColor(tk::colour::LightYellow);
 
 // A box of the practice window's layout, in twips from its client area's corner.
 QRect twips(float left, float top, float width, float height) {

@@ -14,11 +14,11 @@
 #include <chrono>
 #include <string>
 
-#include "app/toolkit/dialogs.h"
 #include "app/toolkit/forms.h"
 #include "app/toolkit/print.h"
 #include "tests/support/cups_test_server.h"
 #include "tests/support/page_image.h"
+#include "tests/support/scripted_dialogs.h"
 #include "tests/support/test_app.h"
 #include "tests/toolkit/print_test_window.h"
 
@@ -28,29 +28,10 @@ namespace {
 using namespace std::chrono_literals;
 using testing::CupsTestServer;
 using testing::PrintTestWindow;
+using testing::ScriptedDialogs;
 using tk::PrintOutcome;
 
 const QString Queue = QStringLiteral("TarnivoPDF");
-
-// Answers the toolkit's questions as a test tells it to, and remembers what was asked.
-class ScriptedDialogs final : public tk::Dialogs {
-public:
-    bool takeOffer = true;
-    QString chosenPath;  // empty: the user cancels the file dialog
-    QStringList reasons;
-    QStringList suggestedPaths;
-    QStringList failures;
-
-    bool offerPdfInstead(QWidget* /*parent*/, const QString& reason) override {
-        reasons << reason;
-        return takeOffer;
-    }
-    QString askPdfPath(QWidget* /*parent*/, const QString& suggestedPath) override {
-        suggestedPaths << suggestedPath;
-        return chosenPath;
-    }
-    void reportFailure(QWidget* /*parent*/, const QString& message) override { failures << message; }
-};
 
 // Everything about the window a print could disturb.
 struct WindowState {
@@ -94,13 +75,9 @@ protected:
     void SetUp() override {
         testing::ensureApplication();
         CupsTestServer::isolatePrinting();
-        tk::setDialogsForTesting(&dialogs);
         ASSERT_TRUE(output.isValid());
     }
-    void TearDown() override {
-        tk::setDialogsForTesting(nullptr);
-        testing::resetProgram();
-    }
+    void TearDown() override { testing::resetProgram(); }
 
     PrintTestWindow& shownWindow() {
         auto& window = tk::Forms::get<PrintTestWindow>();
@@ -203,7 +180,6 @@ TEST_F(PrintTest, WithoutAPrinterTheUserDecidesAboutAPdfCopy) {
         ScriptedDialogs answers;
         answers.takeOffer = test.takeOffer;
         answers.chosenPath = test.chosenFile.isEmpty() ? QString() : output.filePath(test.chosenFile);
-        tk::setDialogsForTesting(&answers);
 
         EXPECT_EQ(tk::printWindow(window, "Tarnivo - Smith, Ann.pdf"), test.outcome);
         ASSERT_EQ(answers.reasons.size(), 1);

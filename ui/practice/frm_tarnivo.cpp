@@ -21,7 +21,7 @@ void frmTarnivo::connectEvents() {
 }
 
 void frmTarnivo::Form_Load() {
-    problemLimit_ = 20;
+    problemLimit_ = ProblemLimit;
     CaptureSavedLayout();
 }
 
@@ -87,7 +87,7 @@ void frmTarnivo::applySubmitOutcome(const SubmitOutcome& outcome) {
         focusFirstAnswerBox();
         return;
     }
-    if (outcome.disableSubmit) cmdSubmit.setEnabled(false);
+    cmdSubmit.setEnabled(false);
     // "Total" is repainted before "Right", each before the handler goes on.
     if (outcome.totalText) {
         lblWrong.setCaption(*outcome.totalText);
@@ -98,10 +98,8 @@ void frmTarnivo::applySubmitOutcome(const SubmitOutcome& outcome) {
         lblRight.refresh();
     }
     if (outcome.gradeText) lblPercent.setCaption(*outcome.gradeText);
-    if (outcome.enableNext) {
-        cmdNew.setEnabled(true);
-        cmdNew.setFocus();
-    }
+    cmdNew.setEnabled(true);
+    cmdNew.setFocus();
     if (outcome.setComplete) shutdown();
 }
 

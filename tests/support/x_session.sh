@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # shellcheck shell=bash
-# Sourced by the measuring scripts: a private X server with a window manager, started
-# and stopped by process id. After start_x_session, DISPLAY names the new server.
+# Sourced by the measuring scripts and the packaging test: a private X server with a
+# window manager, started and stopped by process id. After start_x_session, DISPLAY
+# names the new server.
 
 XVFB_PID=
 WM_PID=

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "bench/key_answer.h"
+#include "tests/support/student_input.h"
 
-namespace tarnivo::bench {
+#include <QApplication>
 
-KeyAnswer KeyAnswer::readFrom(const frmTarnivo& form) {
-    const std::array<std::string, 3> key{form.lblProb[4].caption(), form.lblProb[5].caption(),
-                                         form.lblProb[6].caption()};
+#include "app/toolkit/dispatch.h"
+
+namespace tarnivo::testing {
+
+std::array<std::string, 3> keyOf(const frmTarnivo& form) {
+    return {form.lblProb[4].caption(), form.lblProb[5].caption(), form.lblProb[6].caption()};
+}
+
+KeyAnswer answerFor(const std::array<std::string, 3>& key) {
     const bool a = key[0] != "1";
     const bool b = key[1] != "1";
     const bool c = key[2] != "1";
@@ -29,4 +35,16 @@ void enterAnswer(frmTarnivo& form, const KeyAnswer& answer, bool wrong) {
     }
 }
 
-}  // namespace tarnivo::bench
+void signIn(frmSignIn& window) {
+    tk::dispatch([&] {
+        window.txtPeriod.setText("3");
+        window.txtID.setText("1234");
+        window.txtName.setText("Smith, Ann");
+        window.txtTeacher.setText("Mr Jones");
+    });
+    QApplication::processEvents();
+    window.cmdOk.press();
+    QApplication::processEvents();
+}
+
+}  // namespace tarnivo::testing
