@@ -8,7 +8,8 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarnivo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Tarnivo developers")
-set(CPACK_PACKAGE_CONTACT "The Tarnivo developers")
+set(TARNIVO_MAINTAINER "Tarnivo developers <developers@tarnivo.org>")
+set(CPACK_PACKAGE_CONTACT "${TARNIVO_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "classroom drill in simplifying quotients of square roots")
 # Lines of one paragraph are joined when shown; a blank line starts the next.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
@@ -23,23 +24,37 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "prints the window, with the score and the sign-in details, as a record of\n"
   "the work to hand in. The program keeps no files and needs no network.")
 set(CPACK_STRIP_FILES ON)
+# A stripped install also drops what a plain strip keeps and nothing reads: the
+# compilers' version strings (.comment) and the old-style notes (.note), as
+# Debian strips its own programs.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/tarnivo\"
+                    COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Tarnivo developers")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TARNIVO_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 
-# Qt loads its platform plugins at run time and fontconfig finds the faces by
-# name, so no library scan can see these; they are named here. (Debian ships
-# the X11 plugin in libqt6gui6 and the others in qt6-qpa-plugins.)
-set(tarnivo_runtime_depends qt6-qpa-plugins fonts-liberation fonts-dejavu-core)
+# What the program loads that no library scan can see, one package a line. The
+# plugins it loads at run time (X11 platform, compose input, image formats, CUPS
+# printing) ship in libqt6gui6 and libqt6printsupport6, which the libraries
+# already bring; the faces that stand in for the ones the windows name are
+# found by fontconfig by name, so their packages are named here.
+set(tarnivo_runtime_depends
+  fonts-liberation   # Liberation Sans, Sans Narrow and Serif
+  fonts-dejavu-core  # DejaVu Sans, every face's second choice and the default sans-serif
+)
 find_program(TARNIVO_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(TARNIVO_DPKG_SHLIBDEPS)
   # The libraries the binary links, with the versions it was built against.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
   list(PREPEND tarnivo_runtime_depends
-       libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libstdc++6 libc6)
+       libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libstdc++6 libgcc-s1 libc6)
 endif()
 list(JOIN tarnivo_runtime_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 # Printing goes to the user's default queue through CUPS.

@@ -7,10 +7,10 @@ set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
                 libbenchmark-dev)
-run_packages=(libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-liberation fonts-dejavu-core)
+run_packages=(libqt6widgets6 libqt6printsupport6 fonts-liberation fonts-dejavu-core)
 test_packages=(xvfb openbox xdotool x11-utils imagemagick cups cups-client printer-driver-cups-pdf
                poppler-utils desktop-file-utils appstream time dpkg-dev file tesseract-ocr clang-format
-               wmctrl)
+               wmctrl lintian man-db)
 
 profile=${1:-run}
 wanted=("${build_packages[@]}" "${run_packages[@]}")
