@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Checks the Debian package that build_deb.sh made and unpacked: its files and
-# their places, the control fields, that its dependencies cover what the program
-# loads, and that a desktop menu finds the program and its icon.
+# their places, the control fields, that its dependencies are what the program
+# loads, that a desktop menu finds the program and its icon, and what lintian says.
 #   check_deb.sh <work folder> <packaging folder> <application id> <project version>
 set -uo pipefail
 # shellcheck source=tests/packaging/lib.sh
 . "$(dirname "$0")/lib.sh"
-need_tool dpkg-deb dpkg-query desktop-file-validate appstreamcli readelf file
+need_tool dpkg-deb dpkg-query desktop-file-validate appstreamcli readelf file fc-list lintian
 
 work=$1 packaging=$2 id=$3 version=$4
 deb=$(the_deb "$work/debs")
@@ -17,7 +17,9 @@ share=$root/usr/share
 # Files, places, owners and modes.
 expected_files="./usr/bin/tarnivo
 ./usr/share/applications/$id.desktop
+./usr/share/doc/tarnivo/changelog.gz
 ./usr/share/doc/tarnivo/copyright
+./usr/share/man/man1/tarnivo.1.gz
 ./usr/share/metainfo/$id.metainfo.xml"
 for size in 16 32 48 64 128 256; do
   expected_files+=$'\n'"./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
@@ -43,6 +45,10 @@ for pair in "applications/$id.desktop:$packaging/$id.desktop" \
   if cmp -s "$share/${pair%%:*}" "${pair#*:}"; then pass "installed ${pair%%:*} is the source file"
   else fail "installed ${pair%%:*} differs from ${pair#*:}"; fi
 done
+for pair in "man/man1/tarnivo.1.gz:$packaging/tarnivo.1" "doc/tarnivo/changelog.gz:$packaging/changelog"; do
+  if zcat "$share/${pair%%:*}" | cmp -s - "${pair#*:}"; then pass "installed ${pair%%:*} is the source file compressed"
+  else fail "installed ${pair%%:*} does not unpack to ${pair#*:}"; fi
+done
 kind=$(file -b "$root/usr/bin/tarnivo")
 if [[ $kind != ELF*executable* ]]; then
   fail "usr/bin/tarnivo is not an executable: $kind"
@@ -50,6 +56,12 @@ elif [[ $kind != *", stripped"* ]]; then
   fail "the program is not stripped: $kind"
 else
   pass "the program is a stripped executable"
+fi
+# The one hardening measure lintian does not look for.
+if grep -q ' __stack_chk_fail@' <<<"$(readelf --dyn-syms -W "$root/usr/bin/tarnivo")"; then
+  pass "the program is built with the stack protector"
+else
+  fail "the program does not call the stack protector's __stack_chk_fail"
 fi
 
 # What a menu and a software centre read.
@@ -82,15 +94,16 @@ expect_equal "Package" tarnivo "$(field Package)"
 expect_equal "Version" "$version" "$(field Version)"
 expect_equal "Architecture" "$(dpkg --print-architecture)" "$(field Architecture)"
 expect_equal "Section" education "$(field Section)"
-expect_equal "Maintainer" "The Tarnivo developers" "$(field Maintainer)"
+expect_equal "Maintainer" "Tarnivo developers <developers@tarnivo.org>" "$(field Maintainer)"
 expect_equal "package file name" "tarnivo_${version}_$(dpkg --print-architecture).deb" "$(basename "$deb")"
 if [[ $(field Description) == *"For teachers"* ]]; then pass "the description speaks to teachers"
 else fail "the description does not say what the program does for teachers"; fi
 
-# Dependencies: named, installable here, and covering what the program loads.
+# Dependencies: named, installable here, covering what the program loads and
+# naming nothing else. (run_installed.sh checks what the running program maps.)
 depends=$(field Depends)
-names=$(tr ',' '\n' <<<"$depends" | sed 's/(.*)//; s/[[:space:]]//g' | sed '/^$/d')
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 qt6-qpa-plugins \
+names=$(depends_names "$deb")
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 \
                fonts-liberation fonts-dejavu-core libstdc++6 libc6; do
   if grep -qx "$package" <<<"$names"; then pass "Depends names $package"
   else fail "Depends lacks $package: $depends"; fi
@@ -109,25 +122,34 @@ while IFS= read -r clause; do
   fi
 done < <(tr ',' '\n' <<<"$depends")
 
-# owned_by_dependency <what> <file pattern>: some package that owns the file is in Depends.
-owned_by_dependency() {
-  local owners
-  owners=$(dpkg -S "$2" 2>/dev/null | sed 's/: .*//' | tr ',' '\n' | sed 's/^ *//; s/:.*//' | sort -u)
-  for owner in $owners; do
-    grep -qx "$owner" <<<"$names" && { pass "$1 comes from $owner"; return; }
-  done
-  fail "$1 ($2) comes from ${owners:-no package} (not in Depends: $depends)"
-}
 for library in $(readelf -d "$root/usr/bin/tarnivo" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-  owned_by_dependency "library $library" "*/$library"
+  owned_by_dependency "library $library" "*/$library" "$names"
 done
-owned_by_dependency "the X11 platform plugin" "*/qt6/plugins/platforms/libqxcb.so"
+owned_by_dependency "the X11 platform plugin" "*/qt6/plugins/platforms/libqxcb.so" "$names"
+owned_by_dependency "the CUPS print plugin" "*/qt6/plugins/printsupport/libcupsprintersupport.so" "$names"
 # The toolkit asks for these faces in place of the ones the windows name.
-if command -v fc-list >/dev/null; then
-  for face in "Liberation Sans" "Liberation Sans Narrow" "Liberation Serif" "DejaVu Sans"; do
-    file=$(fc-list ":family=$face" file | head -1 | sed 's/: *$//')
-    if [ -n "$file" ]; then owned_by_dependency "font $face" "$file"; else fail "no font $face here"; fi
-  done
+for face in "Liberation Sans" "Liberation Sans Narrow" "Liberation Serif" "DejaVu Sans"; do
+  file=$(fc-list ":family=$face" file | head -1 | sed 's/: *$//')
+  if [ -n "$file" ]; then owned_by_dependency "font $face" "$file" "$names"; else fail "no font $face here"; fi
+done
+for package in $names; do
+  if grep -qx "$package" <<<"$depends_used"; then pass "Depends names $package for something the program loads"
+  else fail "Depends names $package, which holds nothing the program loads"; fi
+done
+
+# What a Debian developer runs on a package: any error or warning fails, and so
+# does any hardening hint; the pedantic and informational tags are shown.
+lintian_out=$(lintian -I -E --pedantic "$deb" 2>"$work/lintian.err")
+lintian_status=$?
+echo "lintian -I -E --pedantic $(basename "$deb"):"
+echo "${lintian_out:-(no tags)}"
+lintian_faults=$(grep -E '^[EW]: |hardening-' <<<"$lintian_out")
+if [ -n "$lintian_faults" ]; then
+  fail "lintian: $lintian_faults"
+elif [ "$lintian_status" -ne 0 ]; then
+  fail "lintian ended with status $lintian_status: $(cat "$work/lintian.err")"
+else
+  pass "lintian finds no error, warning or hardening hint"
 fi
 
 finish

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The desktop entry and the metadata in the source tree are valid and name the
-# program by one application id everywhere.
+# program by one application id everywhere; the change log and the manual page
+# are well formed and name this version.
 #   check_metadata.sh <packaging folder> <application id> <project version>
 set -uo pipefail
 # shellcheck source=tests/packaging/lib.sh
 . "$(dirname "$0")/lib.sh"
-need_tool desktop-file-validate appstreamcli
+need_tool desktop-file-validate appstreamcli dpkg-parsechangelog man
 
 dir=$1 id=$2 version=$3
 desktop=$dir/$id.desktop
@@ -23,6 +24,10 @@ expect_equal "program named by the entry and the metadata" \
   "$(xml_text "$metainfo" binary)" "$(desktop_value "$desktop" Exec | cut -d' ' -f1)"
 expect_equal "newest release in the metadata" "$version" \
   "$(sed -n 's|.*<release version="\([^"]*\)".*|\1|p' "$metainfo" | head -1)"
+expect_equal "newest entry in the change log" "$version" "$(dpkg-parsechangelog -l "$dir/changelog" -S Version 2>&1)"
+expect_equal "what man says about the manual page" "" \
+  "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$dir/tarnivo.1" 2>&1 >/dev/null)"
+expect_equal "version in the manual page" "Tarnivo $version" "$(sed -n 's/^\.TH [^"]*"\([^"]*\)".*/\1/p' "$dir/tarnivo.1")"
 
 for size in 16 32 48 64 128 256; do
   png=$dir/icons/hicolor/${size}x${size}/apps/$id.png

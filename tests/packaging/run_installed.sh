@@ -3,14 +3,15 @@
 # Starts the packaged program the way a desktop menu does, from the Exec line of
 # its installed desktop entry, on a real X server with a window manager; checks
 # that it stays up with its windows shown, then closes its windows one by one
-# as a user would (Alt+F4) and expects the program to end with status 0.
+# as a user would (Alt+F4) and expects the program to end with status 0. The
+# plugins and fonts it has loaded by then must come from packages in Depends.
 #   run_installed.sh <work folder> <application id> <folder for the screenshot>
 set -uo pipefail
 # shellcheck source=tests/packaging/lib.sh
 . "$(dirname "$0")/lib.sh"
 # shellcheck source=tests/support/x_session.sh
 . "$(dirname "$0")/../support/x_session.sh"
-need_tool Xvfb openbox xdotool xprop
+need_tool Xvfb openbox xdotool xprop dpkg-deb
 
 work=$1 id=$2 shots=$3
 root=$work/root
@@ -59,6 +60,14 @@ expect_equal "the running program" "$(readlink -f "$root/usr/bin/tarnivo")" "$(r
 sleep 1
 running || ended_early "one second after its windows appeared"
 pass "still running one second after its windows appeared"
+# What the program loaded at run time, which no library scan sees.
+names=$(depends_names "$(the_deb "$work/debs")")
+loaded=$(awk '$6 ~ /\/qt6\/plugins\/|\/fonts\// {print $6}' "/proc/$app/maps" | sort -u)
+if grep -q '/platforms/libqxcb\.so$' <<<"$loaded"; then pass "the X11 platform plugin is among the files the program maps"
+else fail "the program maps no X11 platform plugin: ${loaded:-no plugin or font at all}"; fi
+for file in $loaded; do
+  owned_by_dependency "loaded ${file##*/}" "$file" "$names"
+done
 for window in $(windows); do
   echo "window: $(xdotool getwindowname "$window")"
   # A dock matches running windows to the menu entry by the class in WM_CLASS.
