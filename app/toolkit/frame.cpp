@@ -34,11 +34,9 @@ void Frame::paintFrame(QPainter& painter) const {
         const QFontMetrics metrics(font);
         const int lineTop = metrics.height() / 2;
         // An etched line: dark, with a light line one pixel below and to the right.
-        const QRect box(0, lineTop, area.width() - 2, area.height() - lineTop - 2);
-        painter.setPen(QApplication::palette().color(QPalette::Dark));
-        painter.drawRect(box);
-        painter.setPen(QApplication::palette().color(QPalette::Light));
-        painter.drawRect(box.translated(1, 1));
+        const QRect box(0, lineTop, area.width() - 1, area.height() - lineTop - 1);
+        fillBorder(painter, box, 1, QApplication::palette().color(QPalette::Dark));
+        fillBorder(painter, box.translated(1, 1), 1, QApplication::palette().color(QPalette::Light));
         if (!caption().empty()) {
             const QString text = toQString(caption());
             const QRect textArea(6, 0, metrics.horizontalAdvance(text) + 4, metrics.height());

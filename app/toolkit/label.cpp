@@ -49,8 +49,7 @@ void Label::paint(QPainter& painter) const {
     if (!design().transparent) painter.fillRect(box, toQColor(backColor_));
     QRect textArea = box;
     if (design().bordered) {
-        painter.setPen(Qt::black);
-        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        fillBorder(painter, box, 1, Qt::black);
         textArea = box.adjusted(2, 1, -2, -1);
     }
     painter.setFont(toQFont(design().font));

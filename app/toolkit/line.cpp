@@ -22,6 +22,8 @@ void Line::setX2(float twips) {
 void Line::paint(QPainter& painter) const {
     QPen pen(toQColor(colour::WindowText), design().lineWidth, Qt::SolidLine, Qt::FlatCap);
     painter.setPen(pen);
+    // A line that is not quite level steps from one pixel row to the next; smoothed, it does not.
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.drawLine(QPointF(x1_ / TwipsPerPixel, y1_ / TwipsPerPixel),
                      QPointF(x2_ / TwipsPerPixel, y2_ / TwipsPerPixel));
 }

@@ -47,8 +47,9 @@ void Picture::paint(QPainter& painter) const {
     const QPixmap& pixmap = keyedPixmap(design().picture);
     if (pixmap.isNull()) return;
     const QRect box = toQRect(left(), top(), width(), height());
+    // A scaled screen scales every picture, stretched or not.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (design().stretch) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawPixmap(box, pixmap);
     } else {
         painter.drawPixmap(box.topLeft(), pixmap);

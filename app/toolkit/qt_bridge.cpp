@@ -2,7 +2,9 @@
 #include "app/toolkit/qt_bridge.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
+#include <algorithm>
 #include <cmath>
 
 #include "app/toolkit/control.h"
@@ -40,6 +42,31 @@ QFont toQFont(const FontSpec& font) {
 QRect toQRect(float left, float top, float width, float height) {
     const PixelRect r = toPixels(left, top, width, height);
     return {r.x, r.y, r.w, r.h};
+}
+
+void fillBorder(QPainter& painter, const QRect& box, int width, const QColor& colour) {
+    bool invertible = false;
+    const QTransform toDevice = painter.deviceTransform();
+    const QTransform toLogical = toDevice.inverted(&invertible);
+    if (!invertible || box.isEmpty()) return;
+    const QRectF device = toDevice.mapRect(QRectF(box));
+    const auto grid = [](double x) { return std::floor(x + 0.5 + 1e-6); };
+    const QRectF outer(QPointF(grid(device.left()), grid(device.top())),
+                       QPointF(grid(device.right()), grid(device.bottom())));
+    const double scale = device.width() / box.width();
+    const double ring = std::min({std::max(1.0, std::round(width * scale)), outer.width() / 2, outer.height() / 2});
+    const QRectF sides[] = {
+        {outer.left(), outer.top(), outer.width(), ring},
+        {outer.left(), outer.bottom() - ring, outer.width(), ring},
+        {outer.left(), outer.top() + ring, ring, outer.height() - 2 * ring},
+        {outer.right() - ring, outer.top() + ring, ring, outer.height() - 2 * ring},
+    };
+    painter.save();
+    // The rounded edge may stand half a device pixel outside a clip on the box itself.
+    painter.setClipping(false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (const QRectF& side : sides) painter.fillRect(toLogical.mapRect(side), colour);
+    painter.restore();
 }
 
 Qt::Alignment toQAlignment(Align align) {

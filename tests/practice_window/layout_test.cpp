@@ -2,8 +2,12 @@
 // The loaded practice window against its layout: every control in its container, in
 // drawing order, with its position, caption, tab index, visibility and styling.
 #include <QFontMetrics>
+#include <QImage>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
+#include "app/toolkit/qt_bridge.h"
 #include "tests/practice_window/practice_fixture.h"
 
 namespace practice_test {
@@ -163,6 +167,46 @@ TEST_F(PracticeWindow, LoadsIntoTheReadyState) {
         const QWidget* option = widgetOf(form->optAnswerForm[i]);
         EXPECT_EQ(option->accessibleName().toStdString(), words[i]);
         EXPECT_EQ(option->toolTip().toStdString(), words[i]);
+    }
+}
+
+TEST_F(PracticeWindow, ScaledScreensDrawEveryLabelBorderWholeAndSingle) {
+    QWidget* window = widgetOf(*form);
+    for (const double scale : {1.0, 1.25, 1.5, 2.0}) {
+        QImage shot(window->size() * scale, QImage::Format_RGB32);
+        shot.setDevicePixelRatio(scale);
+        window->render(&shot);
+        if (scale == 1.5) shot.save(QStringLiteral(TARNIVO_BUILD_DIR "/screens/practice-150.png"));
+        const int ring = std::max(1, static_cast<int>(std::lround(scale)));
+        const auto device = [scale](int logical) { return static_cast<int>(std::floor(logical * scale + 0.5)); };
+        for (const tk::Label* label :
+             {&form->lblProbCount, &form->lblRight, &form->lblWrong, &form->lblPercent, &form->lblPeriod, &form->lblID,
+              &form->lblDate, &form->lblName, &form->lblTeacher}) {
+            SCOPED_TRACE(label->name() + " at " + std::to_string(scale));
+            const QPoint origin = label->container()->surface()->mapTo(window, QPoint(0, 0));
+            const QRect box =
+                tk::toQRect(label->left(), label->top(), label->width(), label->height()).translated(origin);
+            const int left = device(box.left());
+            const int top = device(box.top());
+            const int right = device(box.left() + box.width()) - 1;
+            const int bottom = device(box.top() + box.height()) - 1;
+            // Clear of a centred caption: a sixth across for the top and bottom, half down for the sides.
+            const int across = left + (right - left) / 6;
+            const int down = (top + bottom) / 2;
+            const struct {
+                const char* side;
+                QPoint edge, inward;
+            } sides[] = {{"top", {across, top}, {0, 1}},
+                         {"bottom", {across, bottom}, {0, -1}},
+                         {"left", {left, down}, {1, 0}},
+                         {"right", {right, down}, {-1, 0}}};
+            for (const auto& side : sides) {
+                for (int step = 0; step < ring; ++step)
+                    EXPECT_EQ(shot.pixelColor(side.edge + side.inward * step), QColor(Qt::black)) << side.side;
+                EXPECT_NE(shot.pixelColor(side.edge + side.inward * ring), QColor(Qt::black))
+                    << side.side << " border is drawn twice or too thick";
+            }
+        }
     }
 }
 
