@@ -5,6 +5,10 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "app/toolkit/command_button.h"
 #include "app/toolkit/forms.h"
@@ -28,6 +32,7 @@ protected:
         Window* window = WindowWidget::windowOf(widget);
         if (window == nullptr || window->unloaded()) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (isAltLetter(*key)) return true;
         const auto modifiers = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
         if (modifiers != Qt::NoModifier) return false;
         switch (key->key()) {
@@ -40,6 +45,12 @@ protected:
     }
 
 private:
+    // An access key whose button is hidden or disabled reaches the focused control as a plain
+    // key press; a text box would take its letter as typed text.
+    static bool isAltLetter(const QKeyEvent& key) {
+        const auto modifiers = key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+        return modifiers == Qt::AltModifier && !key.text().isEmpty() && key.text().front().isPrint();
+    }
     static bool pressForEnter(Window& window) {
         if (auto* focused = dynamic_cast<CommandButton*>(window.focusedControl())) {
             focused->press();
@@ -61,9 +72,40 @@ void installFontSubstitutes() {
     QFont::insertSubstitutions("Myriad Roman", {"Liberation Sans", "DejaVu Sans"});
 }
 
+// While the application object is being made, the toolkit's own messages are held back: if no
+// display can be opened, the toolkit's advice (reinstall, plugin lists) would only mislead, and
+// the user gets one plain sentence instead of an abort.
+struct StartupMessages {
+    static inline QtMessageHandler previous = nullptr;
+    static inline std::vector<std::pair<QtMsgType, QString>> held;
+
+    static void hold(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
+        if (type != QtFatalMsg) {
+            held.emplace_back(type, message);
+            return;
+        }
+        std::fputs("Tarnivo needs a graphical display (an X11 or Wayland desktop), and none could be opened.\n",
+                   stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    static void release() {
+        qInstallMessageHandler(previous);
+        for (const auto& [type, message] : held) qt_message_output(type, QMessageLogContext(), message);
+        held.clear();
+    }
+};
+
+std::unique_ptr<QApplication> openApplication(int& argc, char** argv) {
+    StartupMessages::previous = qInstallMessageHandler(StartupMessages::hold);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    StartupMessages::release();
+    return application;
+}
+
 }  // namespace
 
-Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {
+Application::Application(int& argc, char** argv) : app_(openApplication(argc, argv)) {
     QApplication::setApplicationName("Tarnivo");
     QApplication::setDesktopFileName("org.tarnivo.Tarnivo");
     prepare();

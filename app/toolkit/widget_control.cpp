@@ -27,7 +27,7 @@ void WidgetControl::setFocus() {
     if (!shownOnScreen() || !usable())
         throw ControlError("the focus cannot move to " + fullName() + " while it is hidden or disabled");
     window()->focusPlacedByProgram();
-    widget_->setFocus(Qt::OtherFocusReason);
+    window()->placeFocus(*this, Qt::OtherFocusReason);
 }
 
 // The focused control is this one or inside it (a frame).

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <map>
 
@@ -33,6 +34,8 @@ Window::Window(const WindowDesign& design)
 }
 
 Window::~Window() {
+    if (owner_ != nullptr) owner_->owned_ = nullptr;
+    if (owned_ != nullptr) owned_->owner_ = nullptr;
     // Controls are members of the derived class and are gone by now; their widgets
     // are children of widget_ and go with it.
     widget_.reset();
@@ -59,7 +62,7 @@ void Window::setEnabled(bool enabled) {
 
 void Window::focusFirstStop() {
     const auto stops = tabStops();
-    if (!stops.empty()) stops.front()->widget()->setFocus(Qt::TabFocusReason);
+    if (!stops.empty()) placeFocus(*stops.front(), Qt::TabFocusReason);
 }
 
 void Window::activate() {
@@ -85,6 +88,7 @@ void Window::show() {
             if (auto* frame = dynamic_cast<Frame*>(control)) frame->stackControls();
         }
         stackControls();
+        if (owner_ != nullptr) becomeOwned();
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             const QRect area = screen->availableGeometry();
             widget_->move(area.center() - QPoint(widget_->width() / 2, widget_->height() / 2));
@@ -94,6 +98,26 @@ void Window::show() {
     widget_->show();
     widget_->raise();
     widget_->activateWindow();
+}
+
+void Window::setOwner(Window& owner) {
+    owner_ = &owner;
+    owner.owned_ = this;
+}
+
+void Window::activated() {
+    // Window managers differ in whether a click on the owner activates it or its owned window;
+    // the keyboard belongs in front either way.
+    Window* owned = owned_;
+    if (owned == nullptr || !owned->visible_ || owned->unloaded_) return;
+    QTimer::singleShot(0, owned->widget_.get(), [owned] { owned->activate(); });
+}
+
+void Window::becomeOwned() {
+    // The native windows exist from here on; the desktop learns the owner when the window maps.
+    owner_->widget_->winId();
+    widget_->winId();
+    widget_->windowHandle()->setTransientParent(owner_->widget_->windowHandle());
 }
 
 QWidget* Window::surface() const { return widget_.get(); }
@@ -168,7 +192,14 @@ void Window::focusNextControl(bool forward) {
             }
         }
     }
-    at(next)->widget()->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    placeFocus(*at(next), forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void Window::placeFocus(const Control& control, Qt::FocusReason reason) {
+    // Qt draws focus indicators only in a window marked as driven by the keyboard, which it
+    // marks by itself only for a real Tab key.
+    widget_->setAttribute(Qt::WA_KeyboardFocusChange);
+    control.widget()->setFocus(reason);
 }
 
 void Window::focusedControlLeaving(const Control& focused) {
@@ -185,7 +216,7 @@ void Window::moveFocusOnFromLeftControl() {
     if (stops.empty()) return;
     const auto next =
         std::find_if(stops.begin(), stops.end(), [from](const Control* c) { return c->tabIndex() > from; });
-    (next != stops.end() ? *next : stops.front())->widget()->setFocus(Qt::TabFocusReason);
+    placeFocus(*(next != stops.end() ? *next : stops.front()), Qt::TabFocusReason);
 }
 
 void Window::markUnloaded() {

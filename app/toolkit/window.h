@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QtCore/qnamespace.h>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -43,6 +44,11 @@ public:
     void show();
     // Brings a shown window to the front and gives it the keyboard.
     void activate();
+    // Makes this window the owner's own: the desktop keeps it in front of the owner and
+    // gives it the keyboard whenever the owner is clicked. Set before the first show.
+    void setOwner(Window& owner);
+    // The desktop made this window the active one; an owned window shown in front takes over.
+    void activated();
 
     // Enter presses this button while it is enabled.
     void setDefaultButton(CommandButton& button) { defaultButton_ = &button; }
@@ -62,6 +68,9 @@ public:
     // program has put it somewhere itself by then.
     void focusedControlLeaving(const Control& focused);
     void focusPlacedByProgram() { focusLeftFrom_ = NoFocusLeaving; }
+    // Every focus move, the program's own as well as Tab's, goes through here so that the
+    // focused control shows its focus indicator.
+    void placeFocus(const Control& control, Qt::FocusReason reason);
 
     [[nodiscard]] QWidget* surface() const override;
     Window* owningWindow() override { return this; }
@@ -76,6 +85,7 @@ private:
     friend class Timer;
     void markUnloaded();
     void focusFirstStop();
+    void becomeOwned();
     void moveFocusOnFromLeftControl();
     static constexpr int NoFocusLeaving = -2;
     int focusLeftFrom_ = NoFocusLeaving;  // tab index of a control that lost the focus by hiding
@@ -91,6 +101,8 @@ private:
     bool shownBefore_ = false;
     bool unloaded_ = false;
     CommandButton* defaultButton_ = nullptr;
+    Window* owner_ = nullptr;
+    Window* owned_ = nullptr;
     std::vector<Timer*> timers_;
 };
 

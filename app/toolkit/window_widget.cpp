@@ -25,6 +25,11 @@ Window* WindowWidget::windowOf(const QWidget* widget) {
     return owner.isValid() ? static_cast<Window*>(owner.value<void*>()) : nullptr;
 }
 
+bool WindowWidget::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) owner_.activated();
+    return QWidget::event(event);
+}
+
 void WindowWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(owner_.backColor()));

@@ -16,6 +16,7 @@ public:
     static Window* windowOf(const QWidget* widget);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

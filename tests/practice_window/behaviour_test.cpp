@@ -191,15 +191,22 @@ TEST_F(Behaviour, AccessKeysPressSubmitAndNextOnlyWhileEnabled) {
     QTest::keyClick(widgetOf(*form), Qt::Key_N, Qt::AltModifier);
     settle(300);
     EXPECT_EQ(form->lblProbCount.caption(), "1");
+    // An access key that no button answers types nothing into the focused box.
+    QTest::keyClick(widgetOf(form->txtAnswer[0]), Qt::Key_N, Qt::AltModifier);
+    QTest::keyClick(widgetOf(form->txtAnswer[0]), Qt::Key_Q, Qt::AltModifier | Qt::ShiftModifier);
+    settle(300);
+    EXPECT_EQ(form->txtAnswer[0].text(), "");
 
     QTest::keyClick(widgetOf(*form), Qt::Key_S, Qt::AltModifier);
     QTRY_COMPARE(form->score().TotalCount().value(), 1.0);
     for (int box = 0; box < 3; ++box) typeInto(box, key()[static_cast<std::size_t>(box)]);
     QTest::keyClick(widgetOf(*form), Qt::Key_S, Qt::AltModifier);
     QTRY_VERIFY(form->cmdNew.enabled());
-    QTest::keyClick(widgetOf(*form), Qt::Key_S, Qt::AltModifier);
+    const std::string typed = form->txtAnswer[0].text();
+    QTest::keyClick(widgetOf(form->txtAnswer[0]), Qt::Key_S, Qt::AltModifier);
     settle(300);
     EXPECT_EQ(form->score().TotalCount().value(), 2.0);
+    EXPECT_EQ(form->txtAnswer[0].text(), typed) << "Alt+S on the disabled Submit typed into the box";
     QTest::keyClick(widgetOf(*form), Qt::Key_N, Qt::AltModifier);
     QTRY_COMPARE(form->lblProbCount.caption(), std::string("2"));
 }

@@ -146,6 +146,14 @@ QString XDesktop::property(qulonglong window, const QString& name) const {
     return value.contains("not found") || value.contains("no such atom") ? QString() : value;
 }
 
+std::vector<qulonglong> XDesktop::stackingOrder() const {
+    std::vector<qulonglong> windows;
+    const QString list = run("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"}).section('#', 1);
+    for (const QString& id : list.split(',', Qt::SkipEmptyParts))
+        windows.push_back(id.trimmed().toULongLong(nullptr, 16));
+    return windows;
+}
+
 qulonglong XDesktop::waitForActiveWindow(qulonglong expected, int timeoutMs) const {
     qulonglong active = 0;
     pollUntil(timeoutMs, [&] {

@@ -45,6 +45,8 @@ public:
     [[nodiscard]] QRect clientRect(qulonglong window) const;
     // One property as xprop prints it ("NAME(TYPE) = value"), or "" when it is not set.
     [[nodiscard]] QString property(qulonglong window, const QString& name) const;
+    // The managed windows from the bottom of the stack to the top, as the window manager has them.
+    [[nodiscard]] std::vector<qulonglong> stackingOrder() const;
     // The active window once it is `expected`, or whichever is active when the time is up.
     [[nodiscard]] qulonglong waitForActiveWindow(qulonglong expected, int timeoutMs = 5000) const;
     // Grabs the whole screen; saves it to `path` when one is given.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QImage>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -107,6 +109,12 @@ TEST_F(SignInBehaviour, OkDatesAndEnablesThePracticeWindowAndUnloadsTheSignInWin
     EXPECT_EQ(practice->lblID.caption(), "4217");
     EXPECT_EQ(practice->lblName.caption(), "Lovelace, Ada");
     EXPECT_EQ(practice->lblTeacher.caption(), "Hopper");
+
+    // The focus is on Start, and the window is marked for the style to draw its focus indicator.
+    EXPECT_EQ(practice->focusedControl(), &practice->cmdStart);
+    QStyleOptionButton option;
+    option.initFrom(widgetOf(practice->cmdStart));
+    EXPECT_TRUE(option.state.testFlag(QStyle::State_KeyboardFocusChange)) << "no focus indicator on Start";
 
     QTest::mouseClick(widgetOf(practice->cmdStart), Qt::LeftButton);
     EXPECT_EQ(practice->lblProbCount.caption(), "1") << "the practice window takes input now";

@@ -21,6 +21,7 @@ void frmSignIn::Form_Load() {
     auto& practice = tk::Forms::get<frmTarnivo>();
     practice.setEnabled(false);
     practice.setVisible(true);
+    setOwner(practice);
 }
 
 void frmSignIn::closeRequested() { tk::Forms::end(0); }
