@@ -229,28 +229,13 @@ void BM_AnswerFormChoice(benchmark::State& state) {
 }
 BENCHMARK(BM_AnswerFormChoice)->ArgName("paint")->Arg(0)->Arg(1);
 
-// Submit right repaints the Total and Right labels at once. Label::refresh redraws the
-// whole window they stand on; the second row redraws only the label's own rectangle, for
-// comparison.
+// Submit right repaints the Total and Right labels at once, each over its own box.
 void BM_ScoreLabelRefresh(benchmark::State& state) {
     frmTarnivo& form = started();
     for (auto _ : state) form.lblRight.refresh();
     check(state, true, "");
 }
 BENCHMARK(BM_ScoreLabelRefresh);
-
-void BM_ScoreLabelRectangleRepaint(benchmark::State& state) {
-    frmTarnivo& form = started();
-    const tk::Label& label = form.lblRight;
-    const QRect box(static_cast<int>(label.left() / tk::TwipsPerPixel),
-                    static_cast<int>(label.top() / tk::TwipsPerPixel),
-                    static_cast<int>(label.width() / tk::TwipsPerPixel) + 1,
-                    static_cast<int>(label.height() / tk::TwipsPerPixel) + 1);
-    QWidget* surface = testing::widgetOf(form);
-    for (auto _ : state) surface->repaint(box);
-    check(state, true, "");
-}
-BENCHMARK(BM_ScoreLabelRectangleRepaint);
 
 }  // namespace
 

@@ -1,79 +1,63 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Time from starting the program until both of its windows are on the screen, on a
-# private X server with a window manager: median, fastest and slowest of N starts.
-# Usage: bench/startup_time.sh [path/to/tarnivo] [starts]   (default build/tarnivo, 20)
+# Time from starting a program until both of its windows are on the screen, on a
+# private X server with a window manager: tarnivo and bench/bare_windows (two empty
+# windows like tarnivo's, the floor) started in turn, N times each. Prints the median,
+# fastest and slowest of each and tarnivo's medians over the bare program's.
+# Usage: bench/startup_time.sh [build-dir] [starts]   (default build, 20)
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-program=${1:-$here/../build/tarnivo}
+build=${1:-$here/../build}
 starts=${2:-20}
-[ -x "$program" ] || { echo "no program at $program: build it first" >&2; exit 2; }
+programs=("$build/tarnivo" "$build/bench/bare_windows")
+for program in "${programs[@]}"; do
+    [ -x "$program" ] || { echo "no program at $program: build it first" >&2; exit 2; }
+done
 for tool in Xvfb openbox xdotool xprop; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 2; }
 done
 # shellcheck source=tests/support/x_session.sh
 . "$here/../tests/support/x_session.sh"
-
-APP_PID=
-cleanup() {
-    if [ -n "$APP_PID" ]; then kill "$APP_PID" 2>/dev/null; wait "$APP_PID" 2>/dev/null; fi
-    stop_x_session
-}
-trap cleanup EXIT
+trap stop_x_session EXIT
 trap 'exit 130' INT TERM
 
 start_x_session || exit 1
-echo "display $DISPLAY, program $program, $starts starts"
+echo "display $DISPLAY, $starts starts of each program, in turn"
 
-titles=("Please Sign In" "Tarnivo Practice")
-times=()
-onCpu=()
+declare -A shown onCpu
 for run in $(seq "$starts"); do
-    begin=$EPOCHREALTIME
-    QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
-    APP_PID=$!
-    # No pause between polls: one poll is one xdotool run, whose own time is the
-    # resolution of the figure (printed below).
-    shown=
-    deadline=$(( ${begin%.*} + 20 ))
-    while [ "${EPOCHREALTIME%.*}" -lt "$deadline" ]; do
-        if [ "$(windows_shown "${titles[@]}")" -ge 2 ]; then
-            shown=$EPOCHREALTIME
-            break
-        fi
-        kill -0 "$APP_PID" 2>/dev/null || break
+    for program in "${programs[@]}"; do
+        name=$(basename "$program")
+        start_program "$program" || exit 1
+        # What the program's threads spent on a CPU and waiting for one, so far: on a
+        # busy machine the waiting, not the program, makes most of the time.
+        cpu=$(cat "/proc/$PROGRAM_PID/task/"*/schedstat 2>/dev/null |
+            awk '{ on += $1; waiting += $2 } END { printf "%.1f %.1f", on / 1e6, waiting / 1e6 }')
+        stop_program
+        shown[$name]+="$SHOWN_MS "
+        onCpu[$name]+="${cpu% *} "
+        printf 'start %2d %-12s %7.1f ms   (on a CPU %5.1f ms, waiting for a CPU %5.1f ms)\n' \
+            "$run" "$name" "$SHOWN_MS" "${cpu% *}" "${cpu#* }"
     done
-    # What the program's threads spent on a CPU and waiting for one, so far: on a busy
-    # machine the waiting, not the program, makes most of the time.
-    cpu=$(cat "/proc/$APP_PID/task/"*/schedstat 2>/dev/null |
-        awk '{ on += $1; waiting += $2 } END { printf "%.1f %.1f", on / 1e6, waiting / 1e6 }')
-    kill "$APP_PID" 2>/dev/null
-    wait "$APP_PID" 2>/dev/null
-    APP_PID=
-    if [ -z "$shown" ]; then
-        echo "start $run: the windows did not both appear" >&2
-        exit 1
-    fi
-    ms=$(awk -v a="$begin" -v b="$shown" 'BEGIN { printf "%.1f", (b - a) * 1000 }')
-    times+=("$ms")
-    onCpu+=("${cpu% *}")
-    printf 'start %2d: %7.1f ms   (program on a CPU %5.1f ms, waiting for a CPU %5.1f ms)\n' "$run" "$ms" "${cpu% *}" "${cpu#* }"
-    # The next start must not find this one's windows still on the server.
-    while [ "$(windows_shown "${titles[@]}")" -gt 0 ]; do sleep 0.01; done
 done
 
+median() { tr ' ' '\n' | grep . | sort -n | awk '{ t[NR] = $1 } END { print (NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2 }'; }
 summary() {
-    sort -n | awk -v what="$1" '
+    tr ' ' '\n' | grep . | sort -n | awk -v what="$1" '
         { t[NR] = $1 }
         END {
             median = (NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2
             printf "%s: median %.1f ms, min %.1f ms, max %.1f ms (%d starts)\n", what, median, t[1], t[NR], NR
         }'
 }
-printf '%s\n' "${times[@]}" | summary "both windows shown after"
-printf '%s\n' "${onCpu[@]}" | summary "program's own CPU time until then"
+for name in tarnivo bare_windows; do
+    summary "$name, both windows shown after" <<<"${shown[$name]}"
+    summary "$name, its own CPU time until then" <<<"${onCpu[$name]}"
+done
+awk -v t="$(median <<<"${shown[tarnivo]}")" -v b="$(median <<<"${shown[bare_windows]}")" \
+    -v tc="$(median <<<"${onCpu[tarnivo]}")" -v bc="$(median <<<"${onCpu[bare_windows]}")" \
+    'BEGIN { printf "tarnivo / bare_windows: %.2f shown (target at most 1.3), %.2f CPU time\n", t / b, tc / bc }'
 poll_begin=$EPOCHREALTIME
-for _ in $(seq 20); do windows_shown "${titles[@]}" >/dev/null; done
+for _ in $(seq 20); do windows_shown "${WINDOW_TITLES[@]}" >/dev/null; done
 awk -v a="$poll_begin" -v b="$EPOCHREALTIME" 'BEGIN { printf "one poll (one xdotool run) takes %.1f ms\n", (b - a) * 1000 / 20 }'
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
-

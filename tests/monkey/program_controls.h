@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "app/toolkit/control.h"
-#include "app/toolkit/window.h"
 
 class QWidget;
 

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 #include <array>

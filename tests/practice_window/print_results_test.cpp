@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Print Results on the end-of-set screen, on a computer without a printer: the student
 // is offered the same page as a PDF file named after them and the date.
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>

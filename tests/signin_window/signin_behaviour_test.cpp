@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include <QApplication>
 #include <QImage>
 #include <QStyle>
 #include <QStyleOptionButton>

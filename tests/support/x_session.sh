@@ -6,6 +6,11 @@
 
 XVFB_PID=
 WM_PID=
+# The program start_program started, and how long its windows took to come up.
+PROGRAM_PID=
+SHOWN_MS=
+# The titles of the program's two windows; the bare Qt program of bench/ copies them.
+WINDOW_TITLES=("Please Sign In" "Tarnivo Practice")
 
 start_x_session() {
     local numberFile
@@ -43,6 +48,7 @@ start_x_session() {
 }
 
 stop_x_session() {
+    stop_program
     if [ -n "$WM_PID" ]; then kill "$WM_PID" 2>/dev/null; wait "$WM_PID" 2>/dev/null; WM_PID=; fi
     if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=; fi
 }
@@ -52,4 +58,39 @@ windows_shown() {
     local titles
     titles=$(IFS='|'; echo "$*")
     xdotool search --onlyvisible --name "^($titles)\$" 2>/dev/null | wc -l
+}
+
+# start_program <path>: starts a program on the session's display and waits until both
+# windows are shown, polling with no pause (one xdotool run a poll, the resolution of
+# the figure). SHOWN_MS is the time from just before the start. Fails when the program
+# ends or 20 s pass first.
+start_program() {
+    local begin=$EPOCHREALTIME
+    QT_QPA_PLATFORM=xcb "$1" >/dev/null 2>&1 &
+    PROGRAM_PID=$!
+    local deadline=$((${begin%.*} + 20))
+    while [ "${EPOCHREALTIME%.*}" -lt "$deadline" ]; do
+        if [ "$(windows_shown "${WINDOW_TITLES[@]}")" -ge 2 ]; then
+            # shellcheck disable=SC2034 # read by the scripts that source this one
+            SHOWN_MS=$(awk -v a="$begin" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.1f", (b - a) * 1000 }')
+            return 0
+        fi
+        kill -0 "$PROGRAM_PID" 2>/dev/null || break
+    done
+    echo "$1: the windows did not both appear" >&2
+    stop_program
+    return 1
+}
+
+# Stops what start_program started and waits until its windows are gone from the
+# server, so that the next start does not find them still there.
+stop_program() {
+    [ -n "$PROGRAM_PID" ] || return 0
+    kill "$PROGRAM_PID" 2>/dev/null
+    wait "$PROGRAM_PID" 2>/dev/null
+    PROGRAM_PID=
+    for _ in $(seq 500); do
+        [ "$(windows_shown "${WINDOW_TITLES[@]}")" -eq 0 ] && return 0
+        sleep 0.01
+    done
 }

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
