@@ -55,6 +55,7 @@ struct Design {
     bool borderless = false;               // frames: no frame line and no caption
     bool autoSize = false;                 // labels: width follows the caption
     bool transparent = false;              // labels: no background
+    bool shrinkToFit = false;              // labels: a caption too wide is drawn smaller, then ended by "…"
     std::string picture;                   // pictures: resource path
     bool stretch = false;                  // pictures: scale to the box
     bool selected = false;                 // option buttons: selected at load

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "app/toolkit/fitted_text.h"
 #include "app/toolkit/qt_bridge.h"
 
 namespace tarnivo::tk {
@@ -52,10 +53,21 @@ void Label::paint(QPainter& painter) const {
         fillBorder(painter, box, 1, Qt::black);
         textArea = box.adjusted(2, 1, -2, -1);
     }
-    painter.setFont(toQFont(design().font));
+    const FittedText shown = drawnCaption(textArea);
+    painter.setFont(shown.font);
     painter.setPen(toQColor(foreColor_));
     const auto flags = static_cast<int>(toQAlignment(design().align) | Qt::AlignTop | Qt::TextSingleLine);
-    painter.drawText(textArea, flags, toQString(caption_));
+    painter.drawText(shown.area, flags, shown.text);
+}
+
+FittedText Label::drawnCaption(const QRect& textArea) const {
+    const FittedText designed{toQFont(design().font), toQString(caption_), textArea};
+    return design().shrinkToFit ? fitText(designed) : designed;
+}
+
+FittedText Label::drawnCaption() const {
+    const QRect box = toQRect(left(), top(), width(), height());
+    return drawnCaption(design().bordered ? box.adjusted(2, 1, -2, -1) : box);
 }
 
 }  // namespace tarnivo::tk

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/toolkit/control.h"
+#include "app/toolkit/fitted_text.h"
 
 namespace tarnivo::tk {
 
@@ -20,6 +21,9 @@ public:
     // Repaints the label at once.
     void refresh() const;
 
+    // The caption as paint draws it, fitted to the label's width when its design asks.
+    [[nodiscard]] FittedText drawnCaption() const;
+
     void paint(QPainter& painter) const override;
 
 protected:
@@ -27,6 +31,7 @@ protected:
 
 private:
     void fitToCaption();
+    [[nodiscard]] FittedText drawnCaption(const QRect& textArea) const;
     std::string caption_;
     Colour backColor_ = 0;
     Colour foreColor_ = 0;

@@ -2,13 +2,17 @@
 // The loaded practice window against its layout: every control in its container, in
 // drawing order, with its position, caption, tab index, visibility and styling.
 #include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPushButton>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
 #include "app/toolkit/qt_bridge.h"
 #include "tests/practice_window/practice_fixture.h"
+#include "tests/support/page_image.h"
 
 namespace practice_test {
 namespace {
@@ -223,6 +227,88 @@ TEST_F(PracticeWindow, EveryButtonCaptionIsReadableWhole) {
                 << button->name() << ": " << line.toStdString();
         EXPECT_LE(metrics.lineSpacing() * lines.size(), push->height() - 6) << button->name();
     }
+}
+
+// Whether every character of the text has a glyph in the font or in the fonts the system
+// falls back to for it: glyph 0 is the empty box drawn for a character no font has.
+bool everyCharacterHasAGlyph(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    int glyphs = 0;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        for (const quint32 index : run.glyphIndexes()) {
+            if (index == 0) return false;
+            ++glyphs;
+        }
+    }
+    return glyphs > 0;
+}
+
+// Whatever the student typed, the band shows a value that cannot be taken for another:
+// whole, in a smaller size of its face when it must, or from its start to a visible "…".
+TEST_F(PracticeWindow, StudentBandShowsEachEntryWholeOrVisiblyEndedNeverCutAtTheStart) {
+    struct Entry {
+        tk::Label* label;
+        const char* caption;
+    };
+    const Entry entries[] = {
+        {&form->lblID, "202412345"},
+        {&form->lblPeriod, "Per. 3B"},
+        {&form->lblName, "Papadopoulos-Konstantinidou, Alexandra"},
+        {&form->lblName, "Wolfeschlegelsteinhausenbergerdorff-Featherstonehaugh, Hubert Blaine Maximilian"},
+        {&form->lblTeacher, "Mrs Featherstonehaugh"},
+        {&form->lblDate, "Wednesday, 12 August 2026"},
+        {&form->lblName, "王小明"},
+        {&form->lblName, "さくら"},
+        {&form->lblName, "김민준"},
+        {&form->lblName, "محمد علي"},
+        {&form->lblName, "Γιώργος Παπαδόπουλος"},
+        {&form->lblName, "Ñúñez, José"},
+        {&form->lblID, "1234"},
+    };
+    const QString ellipsis = QStringLiteral("\u2026");
+    const auto text = [](QRgb pixel) { return qGray(pixel) < 110; };
+    for (const Entry& entry : entries) {
+        SCOPED_TRACE(entry.label->name() + ": " + entry.caption);
+        entry.label->setCaption(entry.caption);
+        settle();
+        const QString caption = QString::fromUtf8(entry.caption);
+        const QFont designed = tk::toQFont(entry.label->design().font);
+        const tk::FittedText drawn = entry.label->drawnCaption();
+
+        EXPECT_EQ(drawn.font.family(), designed.family()) << "the same face";
+        EXPECT_EQ(drawn.font.weight(), designed.weight());
+        EXPECT_LE(drawn.font.pixelSize(), designed.pixelSize());
+        EXPECT_GE(drawn.font.pixelSize(), 9) << "no smaller than 7 points";
+        EXPECT_LE(QFontMetricsF(drawn.font).horizontalAdvance(drawn.text), drawn.area.width()) << "fits the label";
+        if (QFontMetricsF(designed).horizontalAdvance(caption) <= drawn.area.width()) {
+            EXPECT_EQ(drawn.font.pixelSize(), designed.pixelSize()) << "a caption that fits stays as designed";
+        }
+        if (drawn.text != caption) {
+            ASSERT_TRUE(drawn.text.endsWith(ellipsis)) << "cut, but not visibly: " << drawn.text.toStdString();
+            EXPECT_TRUE(caption.startsWith(drawn.text.chopped(1))) << "keeps its start";
+            EXPECT_GT(drawn.text.size(), caption.size() / 3);
+            EXPECT_EQ(drawn.font.pixelSize(), 9) << "cut only at the smallest size";
+        }
+        EXPECT_TRUE(everyCharacterHasAGlyph(drawn.text, drawn.font)) << "no empty boxes";
+
+        // On screen: text inside the label, clear of both sides, so no character is cut off.
+        const QImage band = widgetOf(form->fraStudentData)->grab().toImage();
+        const QRect box =
+            tk::toQRect(entry.label->left(), entry.label->top(), entry.label->width(), entry.label->height());
+        const QRect inside = box.adjusted(1, 1, -1, -1);
+        EXPECT_GT(tarnivo::testing::countPixels(band, inside, text), 10) << "the caption is drawn";
+        const QRect leftSide(inside.left(), inside.top(), 2, inside.height());
+        const QRect rightSide(inside.right() - 1, inside.top(), 2, inside.height());
+        EXPECT_EQ(tarnivo::testing::countPixels(band, leftSide, text), 0) << "cut at the start";
+        EXPECT_EQ(tarnivo::testing::countPixels(band, rightSide, text), 0) << "cut at the end";
+    }
+    form->lblName.setCaption("Papadopoulos-Konstantinidou, Alexandra");
+    form->lblID.setCaption("202412345");
+    settle();
+    tarnivo::testing::grabWindow(*form, "practice-long-entries");
 }
 
 TEST_F(PracticeWindow, TabFromStartSkipsWhatCannotBeUsed) {

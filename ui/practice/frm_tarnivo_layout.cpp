@@ -158,19 +158,19 @@ void frmTarnivo::placeControls() {
     // fraStudentData: reads period, student number, date, name, teacher from left to right
     lblPeriod.place(fraStudentData, "lblPeriod", {.left = 45, .top = 90, .width = 645, .height = 435, .caption = "18",
                                                   .tabIndex = 11, .font = StudentStyle, .backColor = PaleOrange,
-                                                  .align = Align::Centre, .bordered = true});
+                                                  .align = Align::Centre, .bordered = true, .shrinkToFit = true});
     lblDate.place(fraStudentData, "lblDate", {.left = 1755, .top = 90, .width = 1590, .height = 435, .tabIndex = 10,
                                               .font = StudentStyle, .backColor = PaleOrange, .align = Align::Centre,
-                                              .bordered = true});
+                                              .bordered = true, .shrinkToFit = true});
     lblID.place(fraStudentData, "lblID", {.left = 795, .top = 90, .width = 855, .height = 435, .tabIndex = 9,
                                           .font = StudentStyle, .backColor = PaleOrange, .align = Align::Centre,
-                                          .bordered = true});
+                                          .bordered = true, .shrinkToFit = true});
     lblName.place(fraStudentData, "lblName", {.left = 3420, .top = 90, .width = 3645, .height = 435, .tabIndex = 8,
                                               .font = StudentStyle, .backColor = PaleOrange, .align = Align::Centre,
-                                              .bordered = true});
+                                              .bordered = true, .shrinkToFit = true});
     lblTeacher.place(fraStudentData, "lblTeacher", {.left = 7095, .top = 105, .width = 1635, .height = 435,
                                                     .tabIndex = 7, .font = StudentStyle, .backColor = PaleOrange,
-                                                    .align = Align::Centre, .bordered = true});
+                                                    .align = Align::Centre, .bordered = true, .shrinkToFit = true});
 }
 // clang-format on
 #pragma GCC diagnostic pop
