@@ -33,15 +33,6 @@ QSizeF fittedSize(QSizeF image, QSizeF area) {
     return image * scale;
 }
 
-QPageLayout::Orientation largestOrientation(QPageLayout layout, QSizeF image) {
-    const auto fittedWidth = [&](QPageLayout::Orientation orientation) {
-        layout.setOrientation(orientation);
-        return fittedSize(image, layout.paintRect(QPageLayout::Point).size()).width();
-    };
-    return fittedWidth(QPageLayout::Landscape) > fittedWidth(QPageLayout::Portrait) ? QPageLayout::Landscape
-                                                                                    : QPageLayout::Portrait;
-}
-
 // Qt hands the finished page to the print server without looking at the answer, so a
 // queue that refuses jobs would lose the print silently. The server library, loaded by
 // Qt's print plugin, still holds the answer to its last request on this thread.
@@ -77,27 +68,30 @@ QString printOn(const QPrinterInfo& info, const QImage& page, const QString& doc
     return {};
 }
 
-bool savePdf(const QImage& page, const QString& path) {
+bool savePdf(const QImage& page, const QString& path, const QString& documentName) {
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setDocName(documentName);
     pdf.setOutputFileName(path);
     return renderPage(page, pdf) && QFileInfo(path).size() > 0;
 }
 
+// Lab accounts often have no Documents folder, and a file offered there could not be written.
 QString suggestedPdfPath(const std::string& name) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty()) folder = QDir::homePath();
+    const QFileInfo documents(folder);
+    if (folder.isEmpty() || !documents.isDir() || !documents.isWritable()) folder = QDir::homePath();
     const QString file = name.empty() ? QStringLiteral("Print.pdf") : toQString(name);
     return QDir(folder).filePath(file);
 }
 
-PrintOutcome offerPdfInstead(QWidget* parent, const QImage& page, const QString& reason,
+PrintOutcome offerPdfInstead(QWidget* parent, const QImage& page, const QString& reason, const QString& documentName,
                              const std::string& suggestedPdfName) {
     Dialogs& ask = dialogs();
     if (!ask.offerPdfInstead(parent, reason)) return PrintOutcome::Cancelled;
     const QString path = ask.askPdfPath(parent, suggestedPdfPath(suggestedPdfName));
     if (path.isEmpty()) return PrintOutcome::Cancelled;
-    if (!savePdf(page, path)) {
+    if (!savePdf(page, path, documentName)) {
         ask.reportFailure(
             parent, QStringLiteral("The PDF file \"%1\" could not be written.").arg(QDir::toNativeSeparators(path)));
         return PrintOutcome::Failed;
@@ -108,36 +102,49 @@ PrintOutcome offerPdfInstead(QWidget* parent, const QImage& page, const QString&
 }  // namespace
 
 QImage windowImage(const Window& window) {
-    QWidget* widget = window.topLevelWidget();
-    QImage image(widget->size() * PaperScale, QImage::Format_RGB32);
+    // The designed client area, whatever size the user has given the window: a shrunk
+    // window still prints whole, a maximised one without the empty space around it.
+    const QSize client(toPixels(window.design().clientWidth), toPixels(window.design().clientHeight));
+    QImage image(client * PaperScale, QImage::Format_RGB32);
     image.setDevicePixelRatio(PaperScale);
-    image.fill(Qt::white);
-    widget->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    QPainter painter(&image);
+    painter.fillRect(QRect(QPoint(), client), toQColor(window.backColor()));
+    window.paintControls(painter);
+    // Each child draws itself whole, also where the shrunk window cuts it off on screen.
+    QWidget* widget = window.topLevelWidget();
+    for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() || child->isHidden()) continue;
+        child->render(&painter, child->pos(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    painter.end();
     return image;
 }
 
 bool renderPage(const QImage& image, QPagedPaintDevice& device) {
     if (image.isNull()) return false;
-    device.setPageOrientation(largestOrientation(device.pageLayout(), image.size()));
+    // Upright on the paper as it comes from the printer, at the top, as wide as the
+    // printable area allows: a stack of records reads the same way, sheet after sheet.
+    device.setPageOrientation(QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const QRectF area(0, 0, device.width(), device.height());
     QRectF target(QPointF(), fittedSize(image.size(), area.size()));
-    target.moveCenter(area.center());
+    target.moveLeft((area.width() - target.width()) / 2);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image);
     return painter.end();
 }
 
-PrintOutcome printWindow(Window& window, const std::string& suggestedPdfName) {
+PrintOutcome printWindow(Window& window, const std::string& documentName, const std::string& suggestedPdfName) {
     const QImage page = windowImage(window);
-    const QString documentName = window.caption().empty() ? QStringLiteral("Tarnivo") : toQString(window.caption());
+    const std::string& title = documentName.empty() ? window.caption() : documentName;
+    const QString jobName = title.empty() ? QStringLiteral("Tarnivo") : toQString(title);
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     // Without a default, Qt would quietly pick the first queue, one the user never chose.
     const QString problem = printer.isNull() ? QStringLiteral("No default printer is set up on this computer.")
-                                             : printOn(printer, page, documentName);
+                                             : printOn(printer, page, jobName);
     if (problem.isEmpty()) return PrintOutcome::Printed;
-    return offerPdfInstead(window.topLevelWidget(), page, problem, suggestedPdfName);
+    return offerPdfInstead(window.topLevelWidget(), page, problem, jobName, suggestedPdfName);
 }
 
 }  // namespace tarnivo::tk

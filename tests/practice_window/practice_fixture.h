@@ -112,7 +112,21 @@ protected:
     }
     [[nodiscard]] const tk::Control* focused() const { return form->focusedControl(); }
 
+    // Starts the set and answers all twenty problems right from the key, as a student
+    // would, which leaves the end-of-set screen.
+    void workTheWholeSet();
+
     frmTarnivo* form = nullptr;
 };
+
+inline void PracticeWindow::workTheWholeSet() {
+    click(form->cmdStart);
+    for (int problem = 1; problem <= tarnivo::ProblemLimit; ++problem) {
+        tarnivo::testing::enterAnswer(*form, answerFor(key()));
+        click(form->cmdSubmit);
+        if (problem < tarnivo::ProblemLimit) click(form->cmdNew);
+    }
+    settle();
+}
 
 }  // namespace practice_test

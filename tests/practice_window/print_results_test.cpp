@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Print Results on the end-of-set screen, on a computer without a printer: the student
 // is offered the same page as a PDF file named after them and the date.
+#include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdlib>
 
 #include "tests/practice_window/practice_fixture.h"
+#include "tests/support/page_image.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/practice/record_file_name.h"
 
@@ -21,15 +24,34 @@ protected:
         setenv("CUPS_SERVER", QFile::encodeName(scratch.filePath("no-print-server")).constData(), 1);
         unsetenv("PRINTER");
         unsetenv("LPDEST");
-        answers.chosenFolder = scratch.path();
+        // A lab account: a home folder with no Documents folder in it.
+        ASSERT_TRUE(QDir(scratch.path()).mkpath(QStringLiteral("home")));
+        savedHome = qgetenv("HOME");
+        savedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.filePath(QStringLiteral("config"))));
+        // The student keeps the folder the dialog opens in.
+        answers.chosenFolder = home();
         PracticeWindow::SetUp();
     }
+    void TearDown() override {
+        qputenv("HOME", savedHome);
+        if (savedConfig.isNull()) {
+            qunsetenv("XDG_CONFIG_HOME");
+        } else {
+            qputenv("XDG_CONFIG_HOME", savedConfig);
+        }
+        PracticeWindow::TearDown();
+    }
+    [[nodiscard]] QString home() const { return scratch.filePath(QStringLiteral("home")); }
 
     QTemporaryDir scratch;
     tarnivo::testing::ScriptedDialogs answers;
+    QByteArray savedHome;
+    QByteArray savedConfig;
 };
 
-TEST_F(PrintResults, WithoutAPrinterTheRecordIsOfferedAsAPdfNamedAfterTheStudent) {
+TEST_F(PrintResults, WithoutAPrinterTheRecordIsOfferedAsAPdfNamedAfterTheStudentInAFolderThatExists) {
     fillStudentData();
     click(form->cmdStart);
     form->shutdown();  // the end-of-set screen, as the twentieth right answer leaves it
@@ -40,12 +62,15 @@ TEST_F(PrintResults, WithoutAPrinterTheRecordIsOfferedAsAPdfNamedAfterTheStudent
     for (int press = 1; press <= 2; ++press) {
         click(form->cmdPrintIt);
         ASSERT_EQ(answers.suggestedPaths.size(), press);
-        EXPECT_EQ(QFileInfo(answers.suggestedPaths.back()).fileName(), "Tarnivo - Smith, Ann - 12-08-2026.pdf");
-        const QString saved = scratch.filePath("Tarnivo - Smith, Ann - 12-08-2026.pdf");
+        const QString saved = QDir(home()).filePath("Tarnivo - Smith, Ann - 12-08-2026.pdf");
+        EXPECT_EQ(answers.suggestedPaths.back(), saved) << "the home folder, as there is no Documents folder";
         QFile pdf(saved);
         ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
         EXPECT_EQ(pdf.read(5), "%PDF-");
         pdf.close();
+        if (tarnivo::testing::canRenderPdf()) {
+            EXPECT_EQ(tarnivo::testing::pdfTitle(saved), QStringLiteral("Tarnivo - Smith, Ann - 12-08-2026"));
+        }
         QFile::remove(saved);
     }
     EXPECT_EQ(answers.reasons.size(), 2);

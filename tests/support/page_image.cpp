@@ -23,6 +23,17 @@ QImage renderPdfPage(const QString& pdfPath, int dotsPerInch) {
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
+QString pdfTitle(const QString& pdfPath) {
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfPath});
+    if (!pdfinfo.waitForFinished(30000) || pdfinfo.exitCode() != 0) return {};
+    const QStringList lines = QString::fromUtf8(pdfinfo.readAllStandardOutput()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        if (line.startsWith(QStringLiteral("Title:"))) return line.mid(6).trimmed();
+    }
+    return {};
+}
+
 QRect boundingBox(const QImage& image, const PixelTest& test) {
     QRect box;
     for (int y = 0; y < image.height(); ++y) {
@@ -56,6 +67,16 @@ int countPixels(const QImage& image, const QRect& area, const PixelTest& test) {
         for (int x = inside.left(); x <= inside.right(); ++x) count += test(image.pixel(x, y)) ? 1 : 0;
     }
     return count;
+}
+
+double meanDifference(const QImage& image, const QImage& other) {
+    if (image.isNull() || other.isNull()) return 255;
+    const QImage scaled = other.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) sum += std::abs(qGray(image.pixel(x, y)) - qGray(scaled.pixel(x, y)));
+    }
+    return sum / (double(image.width()) * image.height());
 }
 
 PixelTest near(QRgb colour, int tolerance) {

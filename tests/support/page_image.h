@@ -13,6 +13,9 @@ bool canRenderPdf();
 // The first page of a PDF file as an image at the given resolution, rendered by pdftoppm
 // (the way a person would look at it); a null image when that fails.
 QImage renderPdfPage(const QString& pdfPath, int dotsPerInch);
+// The title a PDF file carries in its document information, read by pdfinfo; empty when
+// it has none or cannot be read.
+QString pdfTitle(const QString& pdfPath);
 
 using PixelTest = std::function<bool(QRgb)>;
 // The smallest rectangle holding every pixel that passes the test; empty when none does.
@@ -22,6 +25,10 @@ QRect boundingBox(const QImage& image, const PixelTest& test);
 QRect rowBand(const QImage& image, const PixelTest& test, double share);
 // How many pixels inside `area` pass the test.
 int countPixels(const QImage& image, const QRect& area, const PixelTest& test);
+
+// The mean difference of grey level, 0 to 255, between two images once the second is
+// scaled to the first's size: near 0 when they show the same picture.
+double meanDifference(const QImage& image, const QImage& other);
 
 // Colour tests with room for smoothing and compression.
 PixelTest near(QRgb colour, int tolerance = 40);

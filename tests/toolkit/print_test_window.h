@@ -26,8 +26,8 @@ public:
 };
 
 // Finds the print test window on a page, by its grey band, and checks that the page
-// shows it whole: landscape, in proportion, centred, as large as the page allows, every
-// visible control in its place and the hidden one left out.
+// shows it whole: upright on portrait paper, in proportion, at the top, centred across,
+// as wide as the page allows, every visible control in its place and the hidden one left out.
 void expectPageShowsPrintTestWindow(const QImage& page, const PrintTestWindow& shown);
 
 }  // namespace tarnivo::testing

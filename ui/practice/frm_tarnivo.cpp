@@ -124,7 +124,13 @@ void frmTarnivo::shutdown() {
 }
 
 // The print service tells the student itself when the page could not be printed or saved.
-void frmTarnivo::cmdPrintIt_Click() { tk::printWindow(*this, recordFileName(lblName.caption(), lblDate.caption())); }
+// A print queue lists the records by the student's name; without one, by the window's caption.
+void frmTarnivo::cmdPrintIt_Click() {
+    const std::string& name = lblName.caption();
+    const std::string& date = lblDate.caption();
+    const std::string title = trim(name).empty() ? caption() : recordTitle(name, date);
+    tk::printWindow(*this, title, recordFileName(name, date));
+}
 
 void frmTarnivo::cmdExit_Click() { tk::Forms::unload(*this); }
 

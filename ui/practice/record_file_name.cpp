@@ -16,13 +16,17 @@ std::string safePart(std::string_view text) {
 }
 }  // namespace
 
-std::string recordFileName(std::string_view studentName, std::string_view dateText) {
-    std::string name = "Tarnivo";
+std::string recordTitle(std::string_view studentName, std::string_view dateText) {
+    std::string title = "Tarnivo";
     for (const std::string_view text : {studentName, dateText}) {
         const std::string part = safePart(text);
-        if (!part.empty()) name += " - " + part;
+        if (!part.empty()) title += " - " + part;
     }
-    return name + ".pdf";
+    return title;
+}
+
+std::string recordFileName(std::string_view studentName, std::string_view dateText) {
+    return recordTitle(studentName, dateText) + ".pdf";
 }
 
 }  // namespace tarnivo

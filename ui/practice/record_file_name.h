@@ -6,6 +6,10 @@
 
 namespace tarnivo {
 
+// The record's title, as print jobs and PDF files carry it: "Tarnivo - Smith, Ann - 12-08-2026",
+// with the same characters made safe as in recordFileName.
+std::string recordTitle(std::string_view studentName, std::string_view dateText);
+
 // The file name offered when the printed record is saved as a PDF instead:
 // "Tarnivo - Smith, Ann - 12-08-2026.pdf". Characters that file systems refuse or
 // treat as separators become "-", and an empty name or date is left out.
