@@ -57,6 +57,7 @@ else()
        libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libstdc++6 libgcc-s1 libc6)
 endif()
 list(JOIN tarnivo_runtime_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-wqy-microhei)  # names in Chinese, Japanese and Korean
 # Printing goes to the user's default queue through CUPS.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS cups)
 

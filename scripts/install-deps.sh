@@ -9,6 +9,8 @@ set -euo pipefail
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
                 libbenchmark-dev)
 run_packages=(libqt6widgets6 libqt6printsupport6 fonts-liberation fonts-dejavu-core)
+# Students' names in Chinese, Japanese and Korean: the smallest Debian font with all three.
+run_packages+=(fonts-wqy-microhei)
 test_packages=(xvfb openbox xdotool x11-utils imagemagick cups cups-client printer-driver-cups-pdf
                poppler-utils desktop-file-utils appstream time dpkg-dev file tesseract-ocr clang-format
                wmctrl lintian man-db weston qt6-wayland)
