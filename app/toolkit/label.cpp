@@ -17,12 +17,14 @@ void Label::create(const Design& design) {
 }
 
 void Label::setCaption(const std::string& caption) {
+    const bool changed = caption != caption_;
     caption_ = caption;
     if (design().autoSize) {
         fitToCaption();  // a new size redraws the container
     } else {
         updateOwnArea();
     }
+    if (changed) accessibleTextChanged();
 }
 
 void Label::setBackColor(Colour colour) {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <map>
 
+#include "app/toolkit/accessible_container.h"
 #include "app/toolkit/forms.h"
 #include "app/toolkit/frame.h"
 #include "app/toolkit/option_button.h"
@@ -31,6 +32,7 @@ Window::Window(const WindowDesign& design)
     widget_->setWindowTitle(toQString(caption_));
     widget_->resize(toPixels(design.clientWidth), toPixels(design.clientHeight));
     if (!design.icon.empty()) widget_->setWindowIcon(QIcon(toQString(design.icon)));
+    AccessibleContainer::attach(*widget_, *this);
 }
 
 Window::~Window() {
