@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/toolkit/accessible_painted_control.h"
+#include "app/toolkit/announcer.h"
 #include "app/toolkit/control.h"
 #include "app/toolkit/window.h"
 
@@ -50,6 +51,9 @@ std::vector<QAccessibleInterface*> AccessibleContainer::children() const {
                                           ? QAccessible::queryAccessibleInterface(control->widget())
                                           : AccessiblePaintedControl::of(*control);
         if (child != nullptr) result.push_back(child);
+    }
+    if (const auto* window = dynamic_cast<const Window*>(&container_)) {
+        if (Announcer* announcer = window->announcer()) result.push_back(announcer);
     }
     return result;
 }

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "app/toolkit/accessible_painted_control.h"
+#include "app/toolkit/announcer.h"
 #include "app/toolkit/window.h"
 
 namespace tarnivo::tk {
@@ -112,6 +113,7 @@ void Control::repaintNow() const {
 
 void Control::accessibleTextChanged() const {
     AccessiblePaintedControl::notify(*this, QAccessible::NameChanged);
+    if (!design_.announceAs.empty()) Announcer::changed(*this);
     if (container_ != nullptr) container_->paintedTextChanged();
 }
 

@@ -62,6 +62,7 @@ struct Design {
     int lineWidth = 1;                     // lines and shapes, in pixels
     std::string accessibleName;            // what a screen reader calls a control whose caption does not name it
     bool readAsPhrase = false;             // frames: a screen reader reads the painted controls inside as one phrase
+    std::string announceAs;                // labels, frames, text boxes: a change is announced, after these words
 };
 
 // Window-level settings of a window definition.

@@ -10,6 +10,7 @@
 
 #include "app/toolkit/accessible_container.h"
 #include "app/toolkit/accessible_painted_control.h"
+#include "app/toolkit/announcer.h"
 #include "app/toolkit/qt_bridge.h"
 
 namespace tarnivo::tk {
@@ -45,6 +46,7 @@ std::string Frame::phrase() const {
 }
 
 void Frame::paintedTextChanged() {
+    if (!design().announceAs.empty()) Announcer::changed(*this);
     if (!design().readAsPhrase || phrasePending_ || widget() == nullptr) return;
     phrasePending_ = true;
     QTimer::singleShot(0, widget(), [this] {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "app/toolkit/announcer.h"
 #include "app/toolkit/qt_bridge.h"
 
 namespace tarnivo::tk {
@@ -24,7 +25,11 @@ void Label::setCaption(const std::string& caption) {
     } else {
         updateOwnArea();
     }
-    if (changed) accessibleTextChanged();
+    if (changed) {
+        accessibleTextChanged();
+    } else if (!design().announceAs.empty()) {
+        Announcer::changed(*this);  // a value set again is news all the same to a student who cannot see it
+    }
 }
 
 void Label::setBackColor(Colour colour) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "app/runtime/errors.h"
+#include "app/toolkit/announcer.h"
 #include "app/toolkit/qt_bridge.h"
 #include "app/toolkit/window.h"
 
@@ -48,6 +49,7 @@ void WidgetControl::setAccessibleDescription(const std::string& description) {
         QAccessibleEvent again(widget_, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&again);
     }
+    if (!design().announceAs.empty() && !text.isEmpty()) Announcer::changed(*this);
 }
 
 // The focused control is this one or inside it (a frame).

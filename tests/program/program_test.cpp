@@ -295,6 +295,21 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
     for (int number = 2; number <= 20; ++number) last = submit(number, problems[number - 1].keyTexts);
     const auto verdict = [](bool isRight) { return isRight ? "right" : "wrong"; };
     const auto text = [](const std::optional<std::string>& caption) { return caption.value_or("(none)"); };
+    // The line a screen reader speaks wherever the focus is, as the window's notification.
+    const auto announced = [](const QJsonObject& step, const std::string& line) {
+        return heard(step, "object:state-changed:showing", "notification", QString::fromStdString(line));
+    };
+    const auto verdicts = [&](const SubmitOutcome& outcome) {
+        return std::string("coefficient ") + verdict(outcome.verdicts[0]) + ", number under the root " +
+               verdict(outcome.verdicts[1]) + ", denominator " + verdict(outcome.verdicts[2]);
+    };
+    const auto scoreLine = [&](const SubmitOutcome& outcome) {
+        const auto trimmed = [&](const std::optional<std::string>& caption) {
+            return QString::fromStdString(text(caption)).trimmed().toStdString();
+        };
+        return "Right " + trimmed(outcome.rightText) + ", Total " + trimmed(outcome.totalText) + ", Grade " +
+               trimmed(outcome.gradeText);
+    };
 
     QTemporaryDir folder;
     QFile answers(folder.filePath("answers.json"));
@@ -342,7 +357,7 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         EXPECT_EQ(
             BusTree::read(practice),
             "Tarnivo Program | Current Problem | 0 | Simplify | Key | Start | Answer | Submit | Next | Right | 0 | "
-            "Total | 0 | Grade | 0% | Print Results | Exit | Student Data");
+            "Total | 0 | Grade | 0% | Print Results | Exit | Student Data | ");  // the last: nothing announced yet
         EXPECT_EQ(BusTree::read(tree.find("panel", "Answer")),
                   "coefficient | number under the root | denominator | Answer shape");
         EXPECT_EQ(BusTree::read(tree.find("filler", "Answer shape")),
@@ -366,6 +381,7 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
                   QString::fromStdString(problemPhrase(problems[0])).replace(" ", " | ").toStdString());
         EXPECT_EQ(tree.find("panel", "Key")["description"].toString().toStdString(), keyPhrase(problems[0]));
         EXPECT_TRUE(heard(step, "object:property-change:accessible-description", "panel", "Simplify"));
+        EXPECT_TRUE(announced(step, "Problem 1, Simplify " + problemPhrase(problems[0])));
         EXPECT_TRUE(BusTree::has(tree.find("text", "coefficient"), "focused"));
     }
     {
@@ -378,6 +394,7 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
             EXPECT_TRUE(heard(step, "object:property-change:accessible-description", "text", boxes[box]));
         }
         EXPECT_FALSE(wrong.verdicts[1]) << "the walk's wrong answer is marked right by the engine";
+        EXPECT_TRUE(announced(step, verdicts(wrong)));
         const QJsonObject practice = tree.find("frame", "Tarnivo Practice");
         EXPECT_EQ(BusTree::after(practice, "Right"), "0");
         EXPECT_EQ(BusTree::after(practice, "Total"), "0");
@@ -396,6 +413,7 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
             EXPECT_EQ(BusTree::after(practice, caption), value) << caption;
             EXPECT_TRUE(heard(step, name, "label", QString::fromStdString(value), caption)) << caption << " not heard";
         }
+        EXPECT_TRUE(announced(step, verdicts(right) + ", " + scoreLine(right)));
     }
     {
         SCOPED_TRACE("Next: the new problem heard, the verdicts gone");
@@ -405,6 +423,7 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         EXPECT_TRUE(heard(step, "object:property-change:accessible-description", "panel", "Simplify"));
         EXPECT_TRUE(heard(step, "object:property-change:accessible-name", "label",
                           QString::fromStdString(problems[1].termTexts[0])));
+        EXPECT_TRUE(announced(step, "Problem 2, Simplify " + problemPhrase(problems[1])));
         EXPECT_EQ(tree.find("text", "coefficient")["description"], "");
         EXPECT_EQ(BusTree::after(tree.find("frame", "Tarnivo Practice"), "Current Problem"), "2");
     }
@@ -422,6 +441,8 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         EXPECT_EQ(BusTree::after(practice, "Right"), text(last.rightText));
         EXPECT_EQ(BusTree::after(practice, "Total"), text(last.totalText));
         EXPECT_EQ(BusTree::after(practice, "Grade"), text(last.gradeText));
+        // The answer area is gone with the last right answer; the score is what is left to hear.
+        EXPECT_TRUE(announced(step, scoreLine(last)));
     }
     const QString errors = bus["stderr"].toString();
     EXPECT_FALSE(errors.contains("invalid", Qt::CaseInsensitive) ||

@@ -123,10 +123,14 @@ class Walk:
             self.events.append({"type": event.type, "error": str(error)})
 
     def node(self, accessible):
-        extents = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        try:
+            box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            extents = [box.x, box.y, box.width, box.height]
+        except NotImplementedError:  # no place on screen, as a notification
+            extents = None
         return {"role": accessible.getRoleName(), "name": accessible.name, "description": accessible.description,
                 "states": sorted(s.value_nick for s in accessible.getState().getStates()),
-                "extents": [extents.x, extents.y, extents.width, extents.height],
+                "extents": extents,
                 "children": [self.node(accessible.getChildAtIndex(i)) for i in range(accessible.childCount)]}
 
     def window(self, name):

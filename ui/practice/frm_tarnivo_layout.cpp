@@ -58,7 +58,7 @@ void frmTarnivo::placeControls() {
     cmdNew.place(*this, "cmdNew", {.left = 5490, .top = 3720, .width = 1215, .height = 495, .caption = "&Next",
                                    .tabIndex = 6, .enabled = false});
     fraProb.place(*this, "fraProb", {.left = 360, .top = 420, .width = 2445, .height = 1725, .caption = "Simplify",
-                                     .tabIndex = 12, .readAsPhrase = true});
+                                     .tabIndex = 12, .readAsPhrase = true, .announceAs = "Simplify"});
     fraStudentData.place(*this, "fraStudentData", {.left = 0, .top = 7140, .width = 8880, .height = 645,
                                                    .caption = "Student Data", .tabIndex = 1, .backColor = LightGrey,
                                                    .foreColor = colour::WindowText, .borderless = true});
@@ -70,16 +70,16 @@ void frmTarnivo::placeControls() {
                                    .tabIndex = 31});
     lblProbCount.place(*this, "lblProbCount", {.left = 6405, .top = 420, .width = 660, .height = 555, .caption = "0",
                                                .tabIndex = 30, .font = NumberStyle, .backColor = colour::LightYellow,
-                                               .align = Align::Centre, .bordered = true});
+                                               .align = Align::Centre, .bordered = true, .announceAs = "Problem"});
     lblRight.place(*this, "lblRight", {.left = 6930, .top = 3045, .width = 960, .height = 480, .caption = "0",
                                        .tabIndex = 27, .font = ScoreStyle, .backColor = PaleGreen,
-                                       .align = Align::Centre, .bordered = true});
+                                       .align = Align::Centre, .bordered = true, .announceAs = "Right"});
     lblWrong.place(*this, "lblWrong", {.left = 6960, .top = 3765, .width = 975, .height = 465, .caption = "0",
                                        .tabIndex = 26, .font = ScoreStyle, .backColor = PaleRed, .align = Align::Centre,
-                                       .bordered = true});
+                                       .bordered = true, .announceAs = "Total"});
     lblPercent.place(*this, "lblPercent", {.left = 6810, .top = 4485, .width = 1350, .height = 480, .caption = "0%",
                                            .tabIndex = 25, .font = ScoreStyle, .backColor = colour::LightYellow,
-                                           .align = Align::Centre, .bordered = true});
+                                           .align = Align::Centre, .bordered = true, .announceAs = "Grade"});
     Label1.place(*this, "Label1", {.left = 6975, .top = 2850, .width = 900, .height = 195, .caption = "Right",
                                    .tabIndex = 24, .align = Align::Centre});
     Label2.place(*this, "Label2", {.left = 6960, .top = 3555, .width = 900, .height = 195, .caption = "Total",
@@ -127,13 +127,16 @@ void frmTarnivo::placeControls() {
                                        .borderless = true, .accessibleName = "Answer shape"});
     txtAnswer[2].place(fraAnswer, "txtAnswer(2)", {.left = 2745, .top = 2250, .width = 1065, .height = 540,
                                                    .tabIndex = 4, .font = NumberStyle, .backColor = colour::PaleCyan,
-                                                   .align = Align::Centre, .accessibleName = "denominator"});
+                                                   .align = Align::Centre, .accessibleName = "denominator",
+                                                   .announceAs = "denominator"});
     txtAnswer[1].place(fraAnswer, "txtAnswer(1)", {.left = 3585, .top = 1380, .width = 1065, .height = 540,
                                                    .tabIndex = 3, .font = NumberStyle, .backColor = colour::PaleCyan,
-                                                   .align = Align::Centre, .accessibleName = "number under the root"});
+                                                   .align = Align::Centre, .accessibleName = "number under the root",
+                                                   .announceAs = "number under the root"});
     txtAnswer[0].place(fraAnswer, "txtAnswer(0)", {.left = 1830, .top = 1365, .width = 1065, .height = 540,
                                                    .tabIndex = 2, .font = NumberStyle, .backColor = colour::PaleCyan,
-                                                   .align = Align::Centre, .accessibleName = "coefficient"});
+                                                   .align = Align::Centre, .accessibleName = "coefficient",
+                                                   .announceAs = "coefficient"});
     lneViniculum.place(fraAnswer, "lneViniculum", {.x1 = 1875, .y1 = 2040, .x2 = 4710, .y2 = 2055, .lineWidth = 3});
     imgRadical.place(fraAnswer, "imgRadical", {.left = 3015, .top = 1200, .width = 1770, .height = 765,
                                                .picture = RadicalPicture, .stretch = true});
