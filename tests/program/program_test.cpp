@@ -247,7 +247,7 @@ private:
 };
 
 // Whether a step's events hold one of the type from a source with the role and the name
-// (and, when given, read after `after`, or with that description).
+// (and, when given, read right after `after`).
 bool heard(const QJsonObject& step, const QString& type, const QString& role, const QString& name,
            const QString& after = {}) {
     for (const QJsonValue value : step["events"].toArray()) {
@@ -273,6 +273,7 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
     const QString BusRecord = TARNIVO_BUILD_DIR "/screens/screen-reader-walk.json";
     const QString sessionBus = QStandardPaths::findExecutable("dbus-run-session");
     if (sessionBus.isEmpty()) GTEST_SKIP() << "dbus-run-session is missing (dbus): no accessibility bus";
+    if (!QFile::exists("/usr/bin/python3")) GTEST_SKIP() << "/usr/bin/python3 is missing: no AT-SPI client";
     std::vector<DrillProblem> problems;
     RandomSource random;  // the program's own sequence, from its start
     QJsonArray keys;
@@ -345,7 +346,6 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
             const QJsonArray extents = node["extents"].toArray();
             EXPECT_GT(extents[2].toInt(), 0) << node["name"].toString().toStdString() << " has no place on screen";
         }
-        EXPECT_EQ(BusTree::find(dialog, "text", "Period")["role"], "text");
         EXPECT_TRUE(BusTree::has(BusTree::find(dialog, "text", "Period"), "focused"));
         EXPECT_EQ(bus["idle_signin_events"].toInt(), 0) << "the flashing prompt is heard";
     }
@@ -367,7 +367,7 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         const QJsonObject band = tree.find("panel", "Student Data");
         EXPECT_EQ(BusTree::read(band), "3 | 4217 | " + QString::fromStdString(tk::currentDateText()).toStdString() +
                                            " | Lovelace, Ada | Hopper");
-        EXPECT_EQ(BusTree::find(practice, "label", "Current Problem")["role"], "label");
+        EXPECT_FALSE(BusTree::find(practice, "label", "Current Problem").isEmpty()) << "no static text for the caption";
         EXPECT_TRUE(BusTree::has(tree.find("push button", "Start"), "focused"));
     }
     {
