@@ -342,7 +342,7 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
                   "Name (Last, First) | Name (Last, First) | Teacher | Teacher | OK | Exit");
         for (const QJsonValue child : dialog["children"].toArray()) {
             const QJsonObject node = child.toObject();
-            EXPECT_NE(node["role"], "filler") << node["name"].toString().toStdString();
+            EXPECT_NE(node["role"].toString().toStdString(), "filler") << node["name"].toString().toStdString();
             const QJsonArray extents = node["extents"].toArray();
             EXPECT_GT(extents[2].toInt(), 0) << node["name"].toString().toStdString() << " has no place on screen";
         }
@@ -363,7 +363,7 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         EXPECT_EQ(BusTree::read(tree.find("filler", "Answer shape")),
                   "a root b over c | root b over c | a over c | a root b | a | root b | 1 over c");
         for (const QJsonValue option : tree.find("filler", "Answer shape")["children"].toArray())
-            EXPECT_EQ(option.toObject()["description"], "") << "the shape is said twice";
+            EXPECT_EQ(option.toObject()["description"].toString().toStdString(), "") << "the shape is said twice";
         const QJsonObject band = tree.find("panel", "Student Data");
         EXPECT_EQ(BusTree::read(band), "3 | 4217 | " + QString::fromStdString(tk::currentDateText()).toStdString() +
                                            " | Lovelace, Ada | Hopper");
@@ -390,7 +390,8 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         const BusTree tree(step);
         const std::array<QString, 3> boxes{"coefficient", "number under the root", "denominator"};
         for (std::size_t box = 0; box < boxes.size(); ++box) {
-            EXPECT_EQ(tree.find("text", boxes[box])["description"], verdict(wrong.verdicts[box]));
+            EXPECT_EQ(tree.find("text", boxes[box])["description"].toString().toStdString(),
+                      verdict(wrong.verdicts[box]));
             EXPECT_TRUE(heard(step, "object:property-change:accessible-description", "text", boxes[box]));
         }
         EXPECT_FALSE(wrong.verdicts[1]) << "the walk's wrong answer is marked right by the engine";
@@ -404,7 +405,7 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         const QJsonObject step = steps["right"].toObject();
         const BusTree tree(step);
         for (const char* box : {"coefficient", "number under the root", "denominator"})
-            EXPECT_EQ(tree.find("text", box)["description"], "right") << box;
+            EXPECT_EQ(tree.find("text", box)["description"].toString().toStdString(), "right") << box;
         const QJsonObject practice = tree.find("frame", "Tarnivo Practice");
         const QString name = "object:property-change:accessible-name";
         for (const auto& [caption, value] :
@@ -424,7 +425,7 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         EXPECT_TRUE(heard(step, "object:property-change:accessible-name", "label",
                           QString::fromStdString(problems[1].termTexts[0])));
         EXPECT_TRUE(announced(step, "Problem 2, Simplify " + problemPhrase(problems[1])));
-        EXPECT_EQ(tree.find("text", "coefficient")["description"], "");
+        EXPECT_EQ(tree.find("text", "coefficient")["description"].toString().toStdString(), "");
         EXPECT_EQ(BusTree::after(tree.find("frame", "Tarnivo Practice"), "Current Problem"), "2");
     }
     {
