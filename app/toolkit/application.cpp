@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/toolkit/accessible_container.h"
 #include "app/toolkit/command_button.h"
 #include "app/toolkit/forms.h"
 #include "app/toolkit/window.h"
@@ -120,6 +121,7 @@ void Application::prepare() {
     // The windows end the program themselves, through their slots.
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
+    AccessibleContainer::installFactory();
     qApp->installEventFilter(new KeyboardRules(qApp));
 }
 

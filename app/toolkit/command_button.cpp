@@ -29,6 +29,17 @@ QString wrapped(const QString& caption, const QFont& font, int width) {
     }
     return lines + line;
 }
+
+// The caption as a screen reader says it: without the access-key marks, "&&" read as "&".
+QString spoken(const std::string& caption) {
+    QString text;
+    const QString marked = toQString(caption);
+    for (qsizetype i = 0; i < marked.size(); ++i) {
+        if (marked[i] == QLatin1Char('&') && i + 1 < marked.size()) ++i;
+        text += marked[i];
+    }
+    return text;
+}
 }  // namespace
 
 void CommandButton::create(const Design& design) {
@@ -54,7 +65,10 @@ void CommandButton::setCaption(const std::string& caption) {
     // Qt reads "&" as the access key, as the caption means. The button's frame and
     // padding take a few pixels on each side.
     constexpr int Padding = 8;
-    if (button_ != nullptr) button_->setText(wrapped(toQString(caption), button_->font(), toPixels(width()) - Padding));
+    if (button_ == nullptr) return;
+    button_->setText(wrapped(toQString(caption), button_->font(), toPixels(width()) - Padding));
+    // The name is the caption on one line, whatever the wrapping on screen.
+    button_->setAccessibleName(spoken(caption));
 }
 
 void CommandButton::press() {

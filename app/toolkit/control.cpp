@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "app/toolkit/control.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
+#include "app/toolkit/accessible_painted_control.h"
+#include "app/toolkit/announcer.h"
 #include "app/toolkit/window.h"
 
 namespace tarnivo::tk {
@@ -39,7 +43,10 @@ void Control::place(Container& container, std::string_view name, const Design& d
     applyGeometry();
     applyVisible();
     applyEnabled();
+    if (widget() == nullptr) container.paintedTextChanged();
 }
+
+Control::~Control() { AccessiblePaintedControl::forget(*this); }
 
 std::string Control::fullName() const { return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"; }
 
@@ -78,7 +85,10 @@ bool Control::usable() const { return enabled_ && container_ != nullptr && conta
 // A painted control covers any pixel its old or new extent touches, so the whole
 // container is redrawn; containers are small and this keeps moves free of trails.
 void Control::applyGeometry() { update(); }
-void Control::applyVisible() { update(); }
+void Control::applyVisible() {
+    update();
+    AccessiblePaintedControl::notify(*this, visible_ ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+}
 void Control::applyEnabled() {}
 
 void Control::update() const {
@@ -99,6 +109,25 @@ void Control::updateOwnArea() const {
 
 void Control::repaintNow() const {
     if (container_ != nullptr && container_->surface() != nullptr) container_->surface()->repaint(ownArea(*this));
+}
+
+void Control::accessibleTextChanged() const {
+    AccessiblePaintedControl::notify(*this, QAccessible::NameChanged);
+    if (!design_.announceAs.empty()) Announcer::changed(*this);
+    if (container_ != nullptr) container_->paintedTextChanged();
+}
+
+std::vector<const Control*> Container::readingOrder() const {
+    std::vector<const Control*> order = readingOrder_;
+    std::vector<const Control*> rest;
+    for (const Control* control : controls_) {
+        if (std::find(order.begin(), order.end(), control) == order.end()) rest.push_back(control);
+    }
+    // Controls without a tab index (pictures, lines) come after those with one.
+    const auto key = [](const Control* c) { return static_cast<unsigned>(c->tabIndex()); };
+    std::stable_sort(rest.begin(), rest.end(), [&](const Control* a, const Control* b) { return key(a) < key(b); });
+    order.insert(order.end(), rest.begin(), rest.end());
+    return order;
 }
 
 void Container::stackControls() {

@@ -22,7 +22,7 @@ public:
     Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
-    virtual ~Control() = default;
+    virtual ~Control();
 
     // Puts the control into its container with its design values. `name` is the
     // control's name, with its index for control arrays: "lblProb(4)".
@@ -72,8 +72,12 @@ protected:
     void updateOwnArea() const;
     // Redraws this control's box at once, before the caller goes on.
     void repaintNow() const;
+    // What a screen reader reads of this painted control has changed.
+    void accessibleTextChanged() const;
 
 private:
+    friend class AccessiblePaintedControl;
+    mutable unsigned accessibleId_ = 0;  // the control's entry on the accessibility bus, 0 before its first use
     std::string name_;
     int index_ = -1;
     Design design_;
@@ -104,9 +108,17 @@ public:
     // Paints the painted controls, the last placed first, so the first is on top.
     void paintControls(QPainter& painter) const;
 
+    // The order in which a screen reader reads the controls: the ones listed here first,
+    // then the rest by tab index. A list keeps the tab stops in their tab order.
+    void setReadingOrder(std::vector<const Control*> order) { readingOrder_ = std::move(order); }
+    [[nodiscard]] std::vector<const Control*> readingOrder() const;
+    // The text of a painted control inside has changed.
+    virtual void paintedTextChanged() {}
+
 private:
     friend class Control;
     std::vector<Control*> controls_;
+    std::vector<const Control*> readingOrder_;
 };
 
 // Pixel rectangle of a twips rectangle, as drawing uses it.

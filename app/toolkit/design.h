@@ -61,7 +61,9 @@ struct Design {
     bool selected = false;                 // option buttons: selected at load
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // lines
     int lineWidth = 1;                     // lines and shapes, in pixels
-    std::string accessibleName;            // option buttons without a caption
+    std::string accessibleName;            // what a screen reader calls a control whose caption does not name it
+    bool readAsPhrase = false;             // frames: a screen reader reads the painted controls inside as one phrase
+    std::string announceAs;                // labels, frames, text boxes: a change is announced, after these words
 };
 
 // Window-level settings of a window definition.
@@ -72,7 +74,8 @@ struct WindowDesign {
     Colour backColor = colour::ButtonFace;
     bool borderless = false;  // no title bar, no border, cannot be moved or resized
     bool showInTaskbar = true;
-    std::string icon;  // resource path, empty for none
+    std::string icon;     // resource path, empty for none
+    bool dialog = false;  // a screen reader presents it as a dialog rather than a main window
 };
 
 }  // namespace tarnivo::tk

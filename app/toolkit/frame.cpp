@@ -4,8 +4,13 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
+#include "app/toolkit/accessible_container.h"
+#include "app/toolkit/accessible_painted_control.h"
+#include "app/toolkit/announcer.h"
 #include "app/toolkit/qt_bridge.h"
 
 namespace tarnivo::tk {
@@ -24,7 +29,31 @@ private:
     const Frame& owner_;
 };
 
-void Frame::create(const Design& /*design*/) { adoptWidget(new FrameWidget(*this)); }
+void Frame::create(const Design& design) {
+    auto* surface = new FrameWidget(*this);
+    adoptWidget(surface);
+    AccessibleContainer::attach(*surface, *this);
+    // A frame without a caption on screen is still named for a screen reader.
+    surface->setAccessibleName(toQString(design.accessibleName.empty() ? design.caption : design.accessibleName));
+}
+
+std::string Frame::phrase() const {
+    QStringList words;
+    for (const Control* control : readingOrder()) {
+        if (AccessiblePaintedControl::exposed(*control)) words << AccessiblePaintedControl::nameOf(*control);
+    }
+    return fromQString(words.join(QLatin1Char(' ')));
+}
+
+void Frame::paintedTextChanged() {
+    if (!design().announceAs.empty()) Announcer::changed(*this);
+    if (!design().readAsPhrase || phrasePending_ || widget() == nullptr) return;
+    phrasePending_ = true;
+    QTimer::singleShot(0, widget(), [this] {
+        phrasePending_ = false;
+        widget()->setAccessibleDescription(toQString(phrase()));
+    });
+}
 
 void Frame::paintFrame(QPainter& painter) const {
     const QRect area = widget()->rect();

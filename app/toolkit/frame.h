@@ -24,8 +24,16 @@ public:
     // Paints background, border and caption, then the painted controls inside.
     void paintFrame(QPainter& painter) const;
 
+    // A frame that reads as one phrase tells a screen reader its new phrase once the
+    // current event is done, so that a whole new problem is heard once.
+    void paintedTextChanged() override;
+    [[nodiscard]] std::string phrase() const;
+
 protected:
     void create(const Design& design) override;
+
+private:
+    bool phrasePending_ = false;
 };
 
 }  // namespace tarnivo::tk

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "app/toolkit/announcer.h"
 #include "app/toolkit/fitted_text.h"
 #include "app/toolkit/qt_bridge.h"
 
@@ -18,11 +19,17 @@ void Label::create(const Design& design) {
 }
 
 void Label::setCaption(const std::string& caption) {
+    const bool changed = caption != caption_;
     caption_ = caption;
     if (design().autoSize) {
         fitToCaption();  // a new size redraws the container
     } else {
         updateOwnArea();
+    }
+    if (changed) {
+        accessibleTextChanged();
+    } else if (!design().announceAs.empty()) {
+        Announcer::changed(*this);  // a value set again is news all the same to a student who cannot see it
     }
 }
 

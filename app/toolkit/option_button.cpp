@@ -2,7 +2,9 @@
 #include "app/toolkit/option_button.h"
 
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QRadioButton>
+#include <QToolTip>
 
 #include "app/toolkit/dispatch.h"
 #include "app/toolkit/qt_bridge.h"
@@ -15,6 +17,13 @@ public:
     explicit OptionWidget(OptionButton& owner) : owner_(owner) {}
 
 protected:
+    // The tip shows the option's name. It is shown here rather than set as the widget's
+    // tool tip, which a screen reader would read a second time as the description.
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip || accessibleName().isEmpty()) return QRadioButton::event(event);
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), accessibleName(), this);
+        return true;
+    }
     void focusOutEvent(QFocusEvent* event) override {
         QRadioButton::focusOutEvent(event);
         owner_.focusLost();
@@ -29,10 +38,6 @@ void OptionButton::create(const Design& design) {
     adoptWidget(radio_);
     radio_->setAutoExclusive(true);
     radio_->setFocusPolicy(Qt::StrongFocus);
-    if (!design.accessibleName.empty()) {
-        radio_->setAccessibleName(toQString(design.accessibleName));
-        radio_->setToolTip(toQString(design.accessibleName));
-    }
     settingValue_ = true;
     radio_->setChecked(design.selected);
     settingValue_ = false;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/toolkit/widget_control.h"
 
+#include <QAccessible>
 #include <QWidget>
 
 #include "app/runtime/errors.h"
+#include "app/toolkit/announcer.h"
 #include "app/toolkit/qt_bridge.h"
 #include "app/toolkit/window.h"
 
@@ -11,6 +13,13 @@ namespace tarnivo::tk {
 
 WidgetControl::~WidgetControl() {
     if (widget_ != nullptr) {
+        // Disconnecting also drops the accessibility cache's watch on the widget, so the
+        // widget leaves the bus first: a screen reader asking for it later finds nothing
+        // instead of a dead entry.
+        if (QAccessible::isActive()) {
+            if (QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(widget_))
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(entry));
+        }
         widget_->disconnect();
         delete widget_;
     }
@@ -19,6 +28,7 @@ WidgetControl::~WidgetControl() {
 void WidgetControl::adoptWidget(QWidget* widget) {
     widget_ = widget;
     widget_->setParent(container()->surface());
+    if (!design().accessibleName.empty()) widget_->setAccessibleName(toQString(design().accessibleName));
     // A frame deleted before a control inside it takes the control's widget along.
     QObject::connect(widget_, &QObject::destroyed, [this] { widget_ = nullptr; });
 }
@@ -28,6 +38,18 @@ void WidgetControl::setFocus() {
         throw ControlError("the focus cannot move to " + fullName() + " while it is hidden or disabled");
     window()->focusPlacedByProgram();
     window()->placeFocus(*this, Qt::OtherFocusReason);
+}
+
+void WidgetControl::setAccessibleDescription(const std::string& description) {
+    if (widget_ == nullptr) return;
+    const QString text = toQString(description);
+    if (widget_->accessibleDescription() != text) {
+        widget_->setAccessibleDescription(text);  // tells the screen reader itself
+    } else if (!text.isEmpty() && QAccessible::isActive()) {
+        QAccessibleEvent again(widget_, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&again);
+    }
+    if (!design().announceAs.empty() && !text.isEmpty()) Announcer::changed(*this);
 }
 
 // The focused control is this one or inside it (a frame).

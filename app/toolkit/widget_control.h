@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
+
 #include "app/toolkit/control.h"
 
 namespace tarnivo::tk {
@@ -12,6 +14,9 @@ public:
     [[nodiscard]] QWidget* widget() const override { return widget_; }
     // Moves the focus here; a hidden or disabled control refuses with ControlError.
     void setFocus();
+    // What a screen reader says about the control after its name ("right", "wrong").
+    // Setting it tells a listening screen reader, even when the text stays the same.
+    void setAccessibleDescription(const std::string& description);
 
 protected:
     // Takes ownership through the container's widget tree.

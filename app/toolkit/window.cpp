@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <map>
 
+#include "app/toolkit/accessible_container.h"
+#include "app/toolkit/announcer.h"
 #include "app/toolkit/forms.h"
 #include "app/toolkit/frame.h"
 #include "app/toolkit/option_button.h"
@@ -31,6 +33,7 @@ Window::Window(const WindowDesign& design)
     widget_->setWindowTitle(toQString(caption_));
     widget_->resize(toPixels(design.clientWidth), toPixels(design.clientHeight));
     if (!design.icon.empty()) widget_->setWindowIcon(QIcon(toQString(design.icon)));
+    AccessibleContainer::attach(*widget_, *this);
 }
 
 Window::~Window() {
@@ -38,6 +41,7 @@ Window::~Window() {
     if (owned_ != nullptr) owned_->owner_ = nullptr;
     // Controls are members of the derived class and are gone by now; their widgets
     // are children of widget_ and go with it.
+    if (announcerId_ != 0) QAccessible::deleteAccessibleInterface(announcerId_);
     widget_.reset();
 }
 
@@ -122,6 +126,26 @@ void Window::becomeOwned() {
 
 QWidget* Window::surface() const { return widget_.get(); }
 QWidget* Window::topLevelWidget() const { return widget_.get(); }
+
+std::vector<const Control*> Window::liveControls() const {
+    std::vector<const Control*> live;
+    const auto visit = [&live](const Container& container, const auto& self) -> void {
+        for (const Control* control : container.readingOrder()) {
+            if (!control->design().announceAs.empty()) live.push_back(control);
+            if (const auto* frame = dynamic_cast<const Frame*>(control)) self(*frame, self);
+        }
+    };
+    visit(*this, visit);
+    return live;
+}
+
+Announcer* Window::announcer() const {
+    if (announcerId_ == 0) {
+        if (liveControls().empty()) return nullptr;
+        announcerId_ = QAccessible::registerAccessibleInterface(new Announcer(*this));
+    }
+    return static_cast<Announcer*>(QAccessible::accessibleInterface(announcerId_));
+}
 
 std::vector<Control*> Window::allControls() const {
     std::vector<Control*> result;

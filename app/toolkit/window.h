@@ -14,6 +14,7 @@ class QWidget;
 
 namespace tarnivo::tk {
 
+class Announcer;
 class CommandButton;
 class Timer;
 class WindowWidget;
@@ -80,6 +81,11 @@ public:
     // The window's own widget; only the toolkit and its tests reach it.
     [[nodiscard]] QWidget* topLevelWidget() const;
 
+    // The controls whose changes are announced to a screen reader, in reading order.
+    [[nodiscard]] std::vector<const Control*> liveControls() const;
+    // What speaks for them; null for a window without live controls.
+    [[nodiscard]] Announcer* announcer() const;
+
 private:
     friend class Forms;
     friend class Timer;
@@ -104,6 +110,7 @@ private:
     Window* owner_ = nullptr;
     Window* owned_ = nullptr;
     std::vector<Timer*> timers_;
+    mutable unsigned announcerId_ = 0;  // its entry on the accessibility bus, 0 before its first use
 };
 
 }  // namespace tarnivo::tk

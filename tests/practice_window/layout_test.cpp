@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The loaded practice window against its layout: every control in its container, in
 // drawing order, with its position, caption, tab index, visibility and styling.
+#include <QApplication>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QHelpEvent>
 #include <QImage>
 #include <QPushButton>
 #include <QTextLayout>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -164,14 +167,17 @@ TEST_F(PracticeWindow, LoadsIntoTheReadyState) {
         EXPECT_TRUE(frame->shownOnScreen()) << frame->name();
     EXPECT_EQ(focused(), &form->cmdStart);
 
-    // Each shape option says in words which formula it stands beside.
+    // Each shape option says in words which formula it stands beside, and shows them as its tip.
     const std::array<const char*, 7> words{"a root b over c", "root b over c", "a over c", "a root b", "a",
                                            "root b",          "1 over c"};
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const QWidget* option = widgetOf(form->optAnswerForm[i]);
+        QWidget* option = widgetOf(form->optAnswerForm[i]);
         EXPECT_EQ(option->accessibleName().toStdString(), words[i]);
-        EXPECT_EQ(option->toolTip().toStdString(), words[i]);
+        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), option->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(option, &hover);
+        EXPECT_EQ(QToolTip::text().toStdString(), words[i]);
     }
+    QToolTip::hideText();
 }
 
 TEST_F(PracticeWindow, ScaledScreensDrawEveryLabelBorderWholeAndSingle) {

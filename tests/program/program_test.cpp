@@ -5,9 +5,15 @@
 #include <QApplication>
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPalette>
 #include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
 #include <iostream>
@@ -19,6 +25,7 @@
 #include "app/toolkit/qt_bridge.h"
 #include "app/toolkit/services.h"
 #include "engine/problem.h"
+#include "engine/submit.h"
 #include "tests/program/screen_text.h"
 #include "tests/program/wayland_desktop.h"
 #include "tests/program/x_desktop.h"
@@ -196,6 +203,252 @@ TEST_F(WholeProgram, SignInAnswerThreeProblemsAndCloseThroughTheWindowManager) {
 
     desktop.closeWindow(practice);
     EXPECT_EQ(exitStatus(), 0);
+}
+
+// What a screen reader finds in a tree that screen_reader_walk.py recorded.
+class BusTree {
+public:
+    explicit BusTree(const QJsonObject& step) {
+        for (const QJsonValue window : step["windows"].toArray()) windows_.push_back(window.toObject());
+    }
+    // The first node with the role and the name, depth first in reading order.
+    [[nodiscard]] QJsonObject find(const QString& role, const QString& name) const {
+        for (const QJsonObject& window : windows_) {
+            if (QJsonObject found = find(window, role, name); !found.isEmpty()) return found;
+        }
+        return {};
+    }
+    static QJsonObject find(const QJsonObject& node, const QString& role, const QString& name) {
+        if (node["role"] == role && node["name"] == name) return node;
+        for (const QJsonValue child : node["children"].toArray()) {
+            if (QJsonObject found = find(child.toObject(), role, name); !found.isEmpty()) return found;
+        }
+        return {};
+    }
+    // The names of a node's children as a screen reader reads them in turn.
+    static std::string read(const QJsonObject& node) {
+        QStringList names;
+        for (const QJsonValue child : node["children"].toArray()) names << child.toObject()["name"].toString();
+        return names.join(" | ").toStdString();
+    }
+    static bool has(const QJsonObject& node, const QString& state) { return node["states"].toArray().contains(state); }
+    // The value read after a caption among a node's children ("Right" then "3").
+    static std::string after(const QJsonObject& node, const QString& caption) {
+        const QJsonArray children = node["children"].toArray();
+        for (qsizetype i = 0; i + 1 < children.size(); ++i) {
+            if (children[i].toObject()["name"] == caption)
+                return children[i + 1].toObject()["name"].toString().toStdString();
+        }
+        return "(no " + caption.toStdString() + ")";
+    }
+
+private:
+    std::vector<QJsonObject> windows_;
+};
+
+// Whether a step's events hold one of the type from a source with the role and the name
+// (and, when given, read right after `after`).
+bool heard(const QJsonObject& step, const QString& type, const QString& role, const QString& name,
+           const QString& after = {}) {
+    for (const QJsonValue value : step["events"].toArray()) {
+        const QJsonObject event = value.toObject();
+        if (event["type"] == type && event["role"] == role && event["name"] == name &&
+            (after.isEmpty() || event["after"] == after))
+            return true;
+    }
+    return false;
+}
+
+std::string problemPhrase(const DrillProblem& problem) {
+    const auto& t = problem.termTexts;
+    return t[0] + " root " + t[1] + " over " + t[2] + " root " + t[3];
+}
+std::string keyPhrase(const DrillProblem& problem) {
+    const auto& k = problem.keyTexts;
+    return k[0] + " root " + k[1] + " over " + k[2];
+}
+
+TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
+    // What the bus showed at each step, kept for a person to read.
+    const QString BusRecord = TARNIVO_BUILD_DIR "/screens/screen-reader-walk.json";
+    const QString sessionBus = QStandardPaths::findExecutable("dbus-run-session");
+    if (sessionBus.isEmpty()) GTEST_SKIP() << "dbus-run-session is missing (dbus): no accessibility bus";
+    if (!QFile::exists("/usr/bin/python3")) GTEST_SKIP() << "/usr/bin/python3 is missing: no AT-SPI client";
+    std::vector<DrillProblem> problems;
+    RandomSource random;  // the program's own sequence, from its start
+    QJsonArray keys;
+    for (int i = 0; i < 20; ++i) {
+        problems.push_back(GenerateProblem(random));
+        const auto& k = problems.back().keyTexts;
+        keys.append(
+            QJsonArray{QString::fromStdString(k[0]), QString::fromStdString(k[1]), QString::fromStdString(k[2])});
+    }
+    // The walk answers the first problem wrong in the number under the root, then right,
+    // then every other problem right; the engine says what the window shows for that.
+    Score score;
+    const auto submit = [&](int number, const std::array<std::string, 3>& boxes) {
+        return Submit(score, boxes, problems[number - 1].keyTexts, std::to_string(number), 20);
+    };
+    const auto& firstKey = problems[0].keyTexts;
+    const SubmitOutcome wrong = submit(1, {firstKey[0], firstKey[1] + "1", firstKey[2]});
+    const SubmitOutcome right = submit(1, firstKey);
+    SubmitOutcome last;
+    for (int number = 2; number <= 20; ++number) last = submit(number, problems[number - 1].keyTexts);
+    const auto verdict = [](bool isRight) { return isRight ? "right" : "wrong"; };
+    const auto text = [](const std::optional<std::string>& caption) { return caption.value_or("(none)"); };
+    // The line a screen reader speaks wherever the focus is, as the window's notification.
+    const auto announced = [](const QJsonObject& step, const std::string& line) {
+        return heard(step, "object:state-changed:showing", "notification", QString::fromStdString(line));
+    };
+    const auto verdicts = [&](const SubmitOutcome& outcome) {
+        return std::string("coefficient ") + verdict(outcome.verdicts[0]) + ", number under the root " +
+               verdict(outcome.verdicts[1]) + ", denominator " + verdict(outcome.verdicts[2]);
+    };
+    const auto scoreLine = [&](const SubmitOutcome& outcome) {
+        const auto trimmed = [&](const std::optional<std::string>& caption) {
+            return QString::fromStdString(text(caption)).trimmed().toStdString();
+        };
+        return "Right " + trimmed(outcome.rightText) + ", Total " + trimmed(outcome.totalText) + ", Grade " +
+               trimmed(outcome.gradeText);
+    };
+
+    QTemporaryDir folder;
+    QFile answers(folder.filePath("answers.json"));
+    ASSERT_TRUE(answers.open(QIODevice::WriteOnly));
+    answers.write(QJsonDocument(keys).toJson());
+    answers.close();
+
+    QProcess walk;
+    walk.setProcessEnvironment(desktop.environment());
+    walk.setProcessChannelMode(QProcess::MergedChannels);
+    walk.start(sessionBus, {"--", "/usr/bin/python3", TARNIVO_SOURCE_DIR "/tests/program/screen_reader_walk.py",
+                            TARNIVO_BUILD_DIR "/tarnivo", answers.fileName(), BusRecord});
+    ASSERT_TRUE(walk.waitForFinished(90000)) << "the walk did not end";
+    const std::string output = walk.readAll().toStdString();
+    if (walk.exitCode() == 77) GTEST_SKIP() << "No accessibility bus for this test: " << output;
+    ASSERT_EQ(walk.exitCode(), 0) << output;
+    QFile recorded(BusRecord);
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    const QJsonObject bus = QJsonDocument::fromJson(recorded.readAll()).object();
+    const QJsonObject steps = bus["steps"].toObject();
+
+    {
+        SCOPED_TRACE("sign in: a dialog whose boxes are named by their captions, read in tab order");
+        const BusTree tree(steps["signin"].toObject());
+        const QJsonObject dialog = tree.find("dialog", "Please Sign In");
+        ASSERT_FALSE(dialog.isEmpty());
+        EXPECT_EQ(BusTree::read(dialog),
+                  "Please Sign In | Period | Period | #ID or Student ID | #ID or Student ID | "
+                  "Name (Last, First) | Name (Last, First) | Teacher | Teacher | OK | Exit");
+        for (const QJsonValue child : dialog["children"].toArray()) {
+            const QJsonObject node = child.toObject();
+            EXPECT_NE(node["role"].toString().toStdString(), "filler") << node["name"].toString().toStdString();
+            const QJsonArray extents = node["extents"].toArray();
+            EXPECT_GT(extents[2].toInt(), 0) << node["name"].toString().toStdString() << " has no place on screen";
+        }
+        EXPECT_TRUE(BusTree::has(BusTree::find(dialog, "text", "Period"), "focused"));
+        EXPECT_EQ(bus["idle_signin_events"].toInt(), 0) << "the flashing prompt is heard";
+    }
+    {
+        SCOPED_TRACE("the practice window: frames, labels, boxes, options and buttons, each named once");
+        const BusTree tree(steps["signed_in"].toObject());
+        const QJsonObject practice = tree.find("frame", "Tarnivo Practice");
+        ASSERT_FALSE(practice.isEmpty());
+        EXPECT_EQ(
+            BusTree::read(practice),
+            "Tarnivo Program | Current Problem | 0 | Simplify | Key | Start | Answer | Submit | Next | Right | 0 | "
+            "Total | 0 | Grade | 0% | Print Results | Exit | Student Data | ");  // the last: nothing announced yet
+        EXPECT_EQ(BusTree::read(tree.find("panel", "Answer")),
+                  "coefficient | number under the root | denominator | Answer shape");
+        EXPECT_EQ(BusTree::read(tree.find("filler", "Answer shape")),
+                  "a root b over c | root b over c | a over c | a root b | a | root b | 1 over c");
+        for (const QJsonValue option : tree.find("filler", "Answer shape")["children"].toArray())
+            EXPECT_EQ(option.toObject()["description"].toString().toStdString(), "") << "the shape is said twice";
+        const QJsonObject band = tree.find("panel", "Student Data");
+        EXPECT_EQ(BusTree::read(band), "3 | 4217 | " + QString::fromStdString(tk::currentDateText()).toStdString() +
+                                           " | Lovelace, Ada | Hopper");
+        EXPECT_FALSE(BusTree::find(practice, "label", "Current Problem").isEmpty()) << "no static text for the caption";
+        EXPECT_TRUE(BusTree::has(tree.find("push button", "Start"), "focused"));
+    }
+    {
+        SCOPED_TRACE("Start: the problem and its key each read as one phrase");
+        const QJsonObject step = steps["start"].toObject();
+        const BusTree tree(step);
+        const QJsonObject simplify = tree.find("panel", "Simplify");
+        EXPECT_EQ(simplify["description"].toString().toStdString(), problemPhrase(problems[0]));
+        // Review reads the same words one by one: numbers, "root", "over".
+        EXPECT_EQ(BusTree::read(simplify),
+                  QString::fromStdString(problemPhrase(problems[0])).replace(" ", " | ").toStdString());
+        EXPECT_EQ(tree.find("panel", "Key")["description"].toString().toStdString(), keyPhrase(problems[0]));
+        EXPECT_TRUE(heard(step, "object:property-change:accessible-description", "panel", "Simplify"));
+        EXPECT_TRUE(announced(step, "Problem 1, Simplify " + problemPhrase(problems[0])));
+        EXPECT_TRUE(BusTree::has(tree.find("text", "coefficient"), "focused"));
+    }
+    {
+        SCOPED_TRACE("a wrong answer: each box says its verdict");
+        const QJsonObject step = steps["wrong"].toObject();
+        const BusTree tree(step);
+        const std::array<QString, 3> boxes{"coefficient", "number under the root", "denominator"};
+        for (std::size_t box = 0; box < boxes.size(); ++box) {
+            EXPECT_EQ(tree.find("text", boxes[box])["description"].toString().toStdString(),
+                      verdict(wrong.verdicts[box]));
+            EXPECT_TRUE(heard(step, "object:property-change:accessible-description", "text", boxes[box]));
+        }
+        EXPECT_FALSE(wrong.verdicts[1]) << "the walk's wrong answer is marked right by the engine";
+        EXPECT_TRUE(announced(step, verdicts(wrong)));
+        const QJsonObject practice = tree.find("frame", "Tarnivo Practice");
+        EXPECT_EQ(BusTree::after(practice, "Right"), "0");
+        EXPECT_EQ(BusTree::after(practice, "Total"), "0");
+    }
+    {
+        SCOPED_TRACE("a right answer: every box right, the new score heard");
+        const QJsonObject step = steps["right"].toObject();
+        const BusTree tree(step);
+        for (const char* box : {"coefficient", "number under the root", "denominator"})
+            EXPECT_EQ(tree.find("text", box)["description"].toString().toStdString(), "right") << box;
+        const QJsonObject practice = tree.find("frame", "Tarnivo Practice");
+        const QString name = "object:property-change:accessible-name";
+        for (const auto& [caption, value] :
+             {std::pair{"Right", text(right.rightText)}, std::pair{"Total", text(right.totalText)},
+              std::pair{"Grade", text(right.gradeText)}}) {
+            EXPECT_EQ(BusTree::after(practice, caption), value) << caption;
+            EXPECT_TRUE(heard(step, name, "label", QString::fromStdString(value), caption)) << caption << " not heard";
+        }
+        EXPECT_TRUE(announced(step, verdicts(right) + ", " + scoreLine(right)));
+    }
+    {
+        SCOPED_TRACE("Next: the new problem heard, the verdicts gone");
+        const QJsonObject step = steps["next"].toObject();
+        const BusTree tree(step);
+        EXPECT_EQ(tree.find("panel", "Simplify")["description"].toString().toStdString(), problemPhrase(problems[1]));
+        EXPECT_TRUE(heard(step, "object:property-change:accessible-description", "panel", "Simplify"));
+        EXPECT_TRUE(heard(step, "object:property-change:accessible-name", "label",
+                          QString::fromStdString(problems[1].termTexts[0])));
+        EXPECT_TRUE(announced(step, "Problem 2, Simplify " + problemPhrase(problems[1])));
+        EXPECT_EQ(tree.find("text", "coefficient")["description"].toString().toStdString(), "");
+        EXPECT_EQ(BusTree::after(tree.find("frame", "Tarnivo Practice"), "Current Problem"), "2");
+    }
+    {
+        SCOPED_TRACE("the end of the set: the record a screen reader reads");
+        const QJsonObject step = steps["end"].toObject();
+        const BusTree tree(step);
+        const QJsonObject practice = tree.find("frame", "Tarnivo Practice");
+        EXPECT_TRUE(BusTree::has(BusTree::find(practice, "label", "Tarnivo Program"), "showing"));
+        EXPECT_TRUE(BusTree::has(tree.find("push button", "Print Results"), "showing"));
+        for (const char* frame : {"Simplify", "Key", "Answer"})
+            EXPECT_FALSE(BusTree::has(tree.find("panel", frame), "showing")) << frame;
+        EXPECT_EQ(BusTree::after(practice, "Current Problem"), "20");
+        EXPECT_TRUE(last.setComplete);
+        EXPECT_EQ(BusTree::after(practice, "Right"), text(last.rightText));
+        EXPECT_EQ(BusTree::after(practice, "Total"), text(last.totalText));
+        EXPECT_EQ(BusTree::after(practice, "Grade"), text(last.gradeText));
+        // The answer area is gone with the last right answer; the score is what is left to hear.
+        EXPECT_TRUE(announced(step, scoreLine(last)));
+    }
+    const QString errors = bus["stderr"].toString();
+    EXPECT_FALSE(errors.contains("invalid", Qt::CaseInsensitive) ||
+                 errors.contains("could not find", Qt::CaseInsensitive))
+        << errors.toStdString();
 }
 
 TEST_F(WholeProgram, ClosingEitherWindowBeforeSignInEndsTheProgram) {

@@ -60,6 +60,7 @@ void frmTarnivo::cmdNew_Click() {
     lblProbCount.setCaption(trim(signText(numericValue(lblProbCount.caption()) + 1)));
     for (tk::TextBox& box : txtAnswer) box.setText("");
     for (tk::TextBox& box : txtAnswer) box.setBackColor(tk::colour::PaleCyan);
+    for (tk::TextBox& box : txtAnswer) box.setAccessibleDescription("");
 
     problem_ = GenerateProblem(*random_);
     for (std::size_t i = 0; i < problem_.termTexts.size(); ++i) lblProb[i].setCaption(problem_.termTexts[i]);
@@ -82,7 +83,11 @@ void frmTarnivo::cmdSubmit_Click() {
 }
 
 void frmTarnivo::applySubmitOutcome(const SubmitOutcome& outcome) {
-    for (std::size_t box = 0; box < txtAnswer.size(); ++box) txtAnswer[box].setBackColor(outcome.boxColours[box]);
+    for (std::size_t box = 0; box < txtAnswer.size(); ++box) {
+        txtAnswer[box].setBackColor(outcome.boxColours[box]);
+        // The colour in words, for a student who hears the screen.
+        txtAnswer[box].setAccessibleDescription(outcome.verdicts[box] ? "right" : "wrong");
+    }
     if (!outcome.fullyRight) {
         focusFirstAnswerBox();
         return;

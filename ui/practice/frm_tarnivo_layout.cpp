@@ -50,7 +50,7 @@ void frmTarnivo::placeControls() {
     fraAnswer.place(*this, "fraAnswer", {.left = 405, .top = 2265, .width = 5025, .height = 4845, .caption = "Answer",
                                          .tabIndex = 21});
     fraKey.place(*this, "fraKey", {.left = 3195, .top = 435, .width = 2445, .height = 1725, .caption = "Key",
-                                   .tabIndex = 17});
+                                   .tabIndex = 17, .readAsPhrase = true});
     cmdExit.place(*this, "cmdExit", {.left = 7590, .top = 5475, .width = 1215, .height = 495, .caption = "E&xit",
                                      .tabIndex = 29});
     cmdSubmit.place(*this, "cmdSubmit", {.left = 5505, .top = 3165, .width = 1215, .height = 495, .caption = "&Submit",
@@ -58,7 +58,7 @@ void frmTarnivo::placeControls() {
     cmdNew.place(*this, "cmdNew", {.left = 5490, .top = 3720, .width = 1215, .height = 495, .caption = "&Next",
                                    .tabIndex = 6, .enabled = false});
     fraProb.place(*this, "fraProb", {.left = 360, .top = 420, .width = 2445, .height = 1725, .caption = "Simplify",
-                                     .tabIndex = 12});
+                                     .tabIndex = 12, .readAsPhrase = true, .announceAs = "Simplify"});
     fraStudentData.place(*this, "fraStudentData", {.left = 0, .top = 7140, .width = 8880, .height = 645,
                                                    .caption = "Student Data", .tabIndex = 1, .backColor = LightGrey,
                                                    .foreColor = colour::WindowText, .borderless = true});
@@ -70,16 +70,16 @@ void frmTarnivo::placeControls() {
                                    .tabIndex = 31});
     lblProbCount.place(*this, "lblProbCount", {.left = 6405, .top = 420, .width = 660, .height = 555, .caption = "0",
                                                .tabIndex = 30, .font = NumberStyle, .backColor = colour::LightYellow,
-                                               .align = Align::Centre, .bordered = true});
+                                               .align = Align::Centre, .bordered = true, .announceAs = "Problem"});
     lblRight.place(*this, "lblRight", {.left = 6930, .top = 3045, .width = 960, .height = 480, .caption = "0",
                                        .tabIndex = 27, .font = ScoreStyle, .backColor = PaleGreen,
-                                       .align = Align::Centre, .bordered = true});
+                                       .align = Align::Centre, .bordered = true, .announceAs = "Right"});
     lblWrong.place(*this, "lblWrong", {.left = 6960, .top = 3765, .width = 975, .height = 465, .caption = "0",
                                        .tabIndex = 26, .font = ScoreStyle, .backColor = PaleRed, .align = Align::Centre,
-                                       .bordered = true});
+                                       .bordered = true, .announceAs = "Total"});
     lblPercent.place(*this, "lblPercent", {.left = 6810, .top = 4485, .width = 1350, .height = 480, .caption = "0%",
                                            .tabIndex = 25, .font = ScoreStyle, .backColor = colour::LightYellow,
-                                           .align = Align::Centre, .bordered = true});
+                                           .align = Align::Centre, .bordered = true, .announceAs = "Grade"});
     Label1.place(*this, "Label1", {.left = 6975, .top = 2850, .width = 900, .height = 195, .caption = "Right",
                                    .tabIndex = 24, .align = Align::Centre});
     Label2.place(*this, "Label2", {.left = 6960, .top = 3555, .width = 900, .height = 195, .caption = "Total",
@@ -88,7 +88,8 @@ void frmTarnivo::placeControls() {
                                    .tabIndex = 22, .align = Align::Centre});
 
     // fraProb: the problem
-    Line1.place(fraProb, "Line1", {.x1 = 60, .y1 = 915, .x2 = 2145, .y2 = 930, .lineWidth = 3});
+    Line1.place(fraProb, "Line1", {.x1 = 60, .y1 = 915, .x2 = 2145, .y2 = 930, .lineWidth = 3,
+                                   .accessibleName = "over"});
     lblProb[3].place(fraProb, "lblProb(3)", {.left = 1560, .top = 1020, .width = 225, .height = 495, .caption = "0",
                                              .tabIndex = 16, .font = NumberStyle, .align = Align::Centre,
                                              .autoSize = true});
@@ -102,9 +103,9 @@ void frmTarnivo::placeControls() {
                                              .tabIndex = 13, .font = NumberStyle, .align = Align::Centre,
                                              .autoSize = true});
     Image2.place(fraProb, "Image2", {.left = 1005, .top = 285, .width = 1215, .height = 555, .picture = RadicalPicture,
-                                     .stretch = true});
+                                     .stretch = true, .accessibleName = "root"});
     Image3.place(fraProb, "Image3", {.left = 1035, .top = 945, .width = 1215, .height = 495, .picture = RadicalPicture,
-                                     .stretch = true});
+                                     .stretch = true, .accessibleName = "root"});
 
     // fraKey: the answer key
     lblProb[6].place(fraKey, "lblProb(6)", {.left = 1110, .top = 1020, .width = 225, .height = 495, .caption = "0",
@@ -116,22 +117,26 @@ void frmTarnivo::placeControls() {
     lblProb[4].place(fraKey, "lblProb(4)", {.left = 570, .top = 375, .width = 225, .height = 495, .caption = "0",
                                             .tabIndex = 18, .font = NumberStyle, .align = Align::Centre,
                                             .autoSize = true});
-    Line2.place(fraKey, "Line2", {.x1 = 60, .y1 = 915, .x2 = 2265, .y2 = 930, .lineWidth = 3});
+    Line2.place(fraKey, "Line2", {.x1 = 60, .y1 = 915, .x2 = 2265, .y2 = 930, .lineWidth = 3,
+                                  .accessibleName = "over"});
     Image1.place(fraKey, "Image1", {.left = 1005, .top = 285, .width = 1215, .height = 555, .picture = RadicalPicture,
-                                    .stretch = true});
+                                    .stretch = true, .accessibleName = "root"});
 
     // fraAnswer: the answer
     Frame1.place(fraAnswer, "Frame1", {.left = 45, .top = 255, .width = 1170, .height = 4545, .tabIndex = 33,
-                                       .borderless = true});
+                                       .borderless = true, .accessibleName = "Answer shape"});
     txtAnswer[2].place(fraAnswer, "txtAnswer(2)", {.left = 2745, .top = 2250, .width = 1065, .height = 540,
                                                    .tabIndex = 4, .font = NumberStyle, .backColor = colour::PaleCyan,
-                                                   .align = Align::Centre});
+                                                   .align = Align::Centre, .accessibleName = "denominator",
+                                                   .announceAs = "denominator"});
     txtAnswer[1].place(fraAnswer, "txtAnswer(1)", {.left = 3585, .top = 1380, .width = 1065, .height = 540,
                                                    .tabIndex = 3, .font = NumberStyle, .backColor = colour::PaleCyan,
-                                                   .align = Align::Centre});
+                                                   .align = Align::Centre, .accessibleName = "number under the root",
+                                                   .announceAs = "number under the root"});
     txtAnswer[0].place(fraAnswer, "txtAnswer(0)", {.left = 1830, .top = 1365, .width = 1065, .height = 540,
                                                    .tabIndex = 2, .font = NumberStyle, .backColor = colour::PaleCyan,
-                                                   .align = Align::Centre});
+                                                   .align = Align::Centre, .accessibleName = "coefficient",
+                                                   .announceAs = "coefficient"});
     lneViniculum.place(fraAnswer, "lneViniculum", {.x1 = 1875, .y1 = 2040, .x2 = 4710, .y2 = 2055, .lineWidth = 3});
     imgRadical.place(fraAnswer, "imgRadical", {.left = 3015, .top = 1200, .width = 1770, .height = 765,
                                                .picture = RadicalPicture, .stretch = true});
@@ -171,6 +176,14 @@ void frmTarnivo::placeControls() {
     lblTeacher.place(fraStudentData, "lblTeacher", {.left = 7095, .top = 105, .width = 1635, .height = 435,
                                                     .tabIndex = 7, .font = StudentStyle, .backColor = PaleOrange,
                                                     .align = Align::Centre, .bordered = true, .shrinkToFit = true});
+
+    // What a screen reader reads, container by container, where the tab indices do not say it
+    setReadingOrder({&lblTitle, &Label4, &lblProbCount, &fraProb, &fraKey, &cmdStart, &fraAnswer, &cmdSubmit, &cmdNew,
+                     &Label1, &lblRight, &Label2, &lblWrong, &Label3, &lblPercent, &cmdPrintIt, &cmdExit,
+                     &fraStudentData});
+    fraProb.setReadingOrder({&lblProb[0], &Image2, &lblProb[1], &Line1, &lblProb[2], &Image3, &lblProb[3]});
+    fraKey.setReadingOrder({&lblProb[4], &Image1, &lblProb[5], &Line2, &lblProb[6]});
+    fraStudentData.setReadingOrder({&lblPeriod, &lblID, &lblDate, &lblName, &lblTeacher});
 }
 // clang-format on
 #pragma GCC diagnostic pop

@@ -16,7 +16,8 @@ frmSignIn::frmSignIn()
               .clientHeight = 4845,
               .backColor = tk::colour::LightYellow,
               .borderless = true,
-              .showInTaskbar = false}) {
+              .showInTaskbar = false,
+              .dialog = true}) {
     placeControls();
     connectEvents();
 }
@@ -31,13 +32,13 @@ void frmSignIn::placeControls() {
     cmdOk.place(*this, "cmdOk", {.left = 1200, .top = 4080, .width = 1215, .height = 495, .caption = "OK",
                                  .tabIndex = 5, .enabled = false});
     txtID.place(*this, "txtID", {.left = 600, .top = 1440, .width = 975, .height = 495,
-                                 .tabIndex = 2, .font = BoxFont});
+                                 .tabIndex = 2, .font = BoxFont, .accessibleName = "#ID or Student ID"});
     txtTeacher.place(*this, "txtTeacher", {.left = 600, .top = 3360, .width = 3735, .height = 495,
-                                           .tabIndex = 4, .font = BoxFont});
+                                           .tabIndex = 4, .font = BoxFont, .accessibleName = "Teacher"});
     txtPeriod.place(*this, "txtPeriod", {.left = 600, .top = 480, .width = 675, .height = 495,
-                                         .tabIndex = 0, .font = BoxFont});
+                                         .tabIndex = 0, .font = BoxFont, .accessibleName = "Period"});
     txtName.place(*this, "txtName", {.left = 600, .top = 2400, .width = 3735, .height = 495,
-                                     .tabIndex = 3, .font = BoxFont});
+                                     .tabIndex = 3, .font = BoxFont, .accessibleName = "Name (Last, First)"});
     lblFlash.place(*this, "lblFlash", {.left = 1920, .top = 360, .width = 2775, .height = 495,
                                        .caption = "Please Sign In", .tabIndex = 9, .font = FlashFont,
                                        .backColor = FlashDesignColour, .bordered = true});
@@ -51,6 +52,9 @@ void frmSignIn::placeControls() {
     lblNameTitle.place(*this, "lblNameTitle", {.left = 600, .top = 2040, .width = 1455, .height = 255,
                                                .caption = "Name (Last, First)", .tabIndex = 1,
                                                .backColor = LightYellow});
+    // What a screen reader reads: the prompt, then each caption with its box
+    setReadingOrder({&lblFlash, &Label1, &txtPeriod, &Label3, &txtID, &lblNameTitle, &txtName, &Label2, &txtTeacher,
+                     &cmdOk, &cmdExit});
     // clang-format on
     setDefaultButton(cmdOk);
 }
