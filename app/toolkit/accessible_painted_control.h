@@ -4,6 +4,8 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 
+#include "app/toolkit/accessible_leaf.h"
+
 namespace tarnivo::tk {
 
 class Control;
@@ -11,7 +13,7 @@ class Control;
 // A painted control (label, picture, line) as a screen reader sees it: it has no widget
 // of its own, so its container offers it as a child. Labels read their caption; pictures
 // and lines are on the bus only when the layout gives them a name.
-class AccessiblePaintedControl : public QAccessibleInterface {
+class AccessiblePaintedControl : public AccessibleLeaf {
 public:
     explicit AccessiblePaintedControl(const Control& control) : control_(control) {}
 
@@ -25,16 +27,9 @@ public:
     // Takes the control off the bus, before it goes.
     static void forget(const Control& control);
 
-    [[nodiscard]] bool isValid() const override { return true; }
-    [[nodiscard]] QObject* object() const override { return nullptr; }
     [[nodiscard]] QWindow* window() const override;
     [[nodiscard]] QAccessibleInterface* parent() const override;
-    [[nodiscard]] QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    [[nodiscard]] int childCount() const override { return 0; }
-    [[nodiscard]] int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-    [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     [[nodiscard]] QString text(QAccessible::Text kind) const override;
-    void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
     [[nodiscard]] QRect rect() const override;
     [[nodiscard]] QAccessible::Role role() const override;
     [[nodiscard]] QAccessible::State state() const override;

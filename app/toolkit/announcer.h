@@ -5,6 +5,8 @@
 #include <QAccessibleInterface>
 #include <vector>
 
+#include "app/toolkit/accessible_leaf.h"
+
 namespace tarnivo::tk {
 
 class Control;
@@ -14,23 +16,16 @@ class Window;
 // layout row says what to announce it as): one line per event, in reading order, such as
 // "Right 1, Total 2, Grade 50%". On the bus it is the window's last child, a notification
 // that shows itself with each new line, which screen readers speak wherever the focus is.
-class Announcer : public QAccessibleInterface {
+class Announcer : public AccessibleLeaf {
 public:
     explicit Announcer(const Window& window) : window_(window) {}
 
     // The control's new value is announced once the current event is done.
     static void changed(const Control& control);
 
-    [[nodiscard]] bool isValid() const override { return true; }
-    [[nodiscard]] QObject* object() const override { return nullptr; }
     [[nodiscard]] QWindow* window() const override;
     [[nodiscard]] QAccessibleInterface* parent() const override;
-    [[nodiscard]] QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    [[nodiscard]] int childCount() const override { return 0; }
-    [[nodiscard]] int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-    [[nodiscard]] QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     [[nodiscard]] QString text(QAccessible::Text kind) const override;
-    void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
     [[nodiscard]] QRect rect() const override { return {}; }
     [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Notification; }
     [[nodiscard]] QAccessible::State state() const override;
