@@ -15,6 +15,7 @@
 #include "app/toolkit/forms.h"
 #include "engine/score.h"
 #include "tests/support/student_input.h"
+#include "tests/support/toolkit_probes.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
 #include "ui/startup.h"
@@ -34,7 +35,7 @@ void paint() { QApplication::processEvents(); }
 
 bool signIn() {
     testing::signIn(tk::Forms::get<frmSignIn>());
-    return !tk::Forms::isLoaded<frmSignIn>() && tk::Forms::get<frmTarnivo>().enabled();
+    return !tk::FormsProbe::isLoaded<frmSignIn>() && tk::Forms::get<frmTarnivo>().enabled();
 }
 
 bool workTheSet(frmTarnivo& form) {

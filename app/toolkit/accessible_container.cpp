@@ -2,26 +2,22 @@
 #include "app/toolkit/accessible_container.h"
 
 #include <QApplication>
-#include <QVariant>
 #include <QWidget>
 #include <algorithm>
 
 #include "app/toolkit/accessible_painted_control.h"
 #include "app/toolkit/announcer.h"
+#include "app/toolkit/announcer_registry.h"
 #include "app/toolkit/control.h"
 #include "app/toolkit/window.h"
 
 namespace tarnivo::tk {
 
 namespace {
-constexpr const char* ContainerProperty = "tarnivoContainer";
-
 QAccessibleInterface* containerFactory(const QString& /*className*/, QObject* object) {
     auto* surface = qobject_cast<QWidget*>(object);
-    if (surface == nullptr) return nullptr;
-    const QVariant marked = surface->property(ContainerProperty);
-    if (!marked.isValid()) return nullptr;
-    const auto* container = static_cast<const Container*>(marked.value<const void*>());
+    const Container* container = Container::ofSurface(surface);
+    if (container == nullptr) return nullptr;
     QAccessible::Role role = QAccessible::Grouping;
     if (const auto* window = dynamic_cast<const Window*>(container))
         role = window->design().dialog ? QAccessible::Dialog : QAccessible::Window;
@@ -33,10 +29,6 @@ AccessibleContainer::AccessibleContainer(QWidget* surface, const Container& cont
     : QAccessibleWidget(surface, role), container_(container) {}
 
 void AccessibleContainer::installFactory() { QAccessible::installFactory(containerFactory); }
-
-void AccessibleContainer::attach(QWidget& surface, const Container& container) {
-    surface.setProperty(ContainerProperty, QVariant::fromValue(static_cast<const void*>(&container)));
-}
 
 // A window belongs to the application even when it is the transient child of another.
 QAccessibleInterface* AccessibleContainer::parent() const {
@@ -53,7 +45,7 @@ std::vector<QAccessibleInterface*> AccessibleContainer::children() const {
         if (child != nullptr) result.push_back(child);
     }
     if (const auto* window = dynamic_cast<const Window*>(&container_)) {
-        if (Announcer* announcer = window->announcer()) result.push_back(announcer);
+        if (Announcer* announcer = AnnouncerRegistry::of(*window)) result.push_back(announcer);
     }
     return result;
 }

@@ -16,8 +16,6 @@ public:
 
     // Makes the accessibility bus see the program's windows and frames through this class.
     static void installFactory();
-    // Marks a widget as the surface of a window or frame.
-    static void attach(QWidget& surface, const Container& container);
 
     [[nodiscard]] QAccessibleInterface* parent() const override;
     [[nodiscard]] int childCount() const override;

@@ -24,11 +24,16 @@ QString valueOf(const Control& control) {
 }
 }  // namespace
 
-void Announcer::changed(const Control& control) {
-    const Window* window = control.window();
-    // Nothing is announced while the window is being built, hidden or waiting behind another.
-    if (window == nullptr || !control.shownOnScreen() || !control.usable() || !QAccessible::isActive()) return;
-    if (Announcer* announcer = window->announcer()) announcer->queue(control);
+std::vector<const Control*> Announcer::liveControls(const Window& window) {
+    std::vector<const Control*> live;
+    const auto visit = [&live](const Container& container, const auto& self) -> void {
+        for (const Control* control : container.readingOrder()) {
+            if (!control->design().announceAs.empty()) live.push_back(control);
+            if (const auto* frame = dynamic_cast<const Frame*>(control)) self(*frame, self);
+        }
+    };
+    visit(window, visit);
+    return live;
 }
 
 void Announcer::queue(const Control& control) {
@@ -39,7 +44,7 @@ void Announcer::queue(const Control& control) {
 
 void Announcer::announce() {
     QStringList parts;
-    for (const Control* control : window_.liveControls()) {
+    for (const Control* control : liveControls(window_)) {
         if (std::find(pending_.begin(), pending_.end(), control) == pending_.end() || !control->shownOnScreen())
             continue;
         const QString value = valueOf(*control);

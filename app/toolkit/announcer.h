@@ -21,7 +21,9 @@ public:
     explicit Announcer(const Window& window) : window_(window) {}
 
     // The control's new value is announced once the current event is done.
-    static void changed(const Control& control);
+    void queue(const Control& control);
+    // The controls whose changes are announced, in reading order.
+    [[nodiscard]] static std::vector<const Control*> liveControls(const Window& window);
 
     [[nodiscard]] QWindow* window() const override;
     [[nodiscard]] QAccessibleInterface* parent() const override;
@@ -31,7 +33,6 @@ public:
     [[nodiscard]] QAccessible::State state() const override;
 
 private:
-    void queue(const Control& control);
     void announce();
     const Window& window_;
     std::vector<const Control*> pending_;

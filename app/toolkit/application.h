@@ -19,9 +19,6 @@ public:
     // Runs the event loop until the program ends; returns its exit status.
     int run();
 
-    // Font substitutes and keyboard rules, for an application object made elsewhere (tests).
-    static void prepare();
-
 private:
     std::unique_ptr<QApplication> app_;
 };

@@ -1,26 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "app/toolkit/control.h"
 
-#include <QAccessible>
 #include <QPainter>
+#include <QVariant>
 #include <QWidget>
 #include <algorithm>
 #include <charconv>
-#include <cmath>
-
-#include "app/toolkit/accessible_painted_control.h"
-#include "app/toolkit/announcer.h"
-#include "app/toolkit/window.h"
 
 namespace tarnivo::tk {
 
-int toPixels(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+namespace {
+ControlListener listener = nullptr;
+constexpr const char* ContainerProperty = "tarnivoContainer";
+}  // namespace
 
-PixelRect toPixels(float left, float top, float width, float height) {
-    const int x = toPixels(left);
-    const int y = toPixels(top);
-    // Right and bottom edges are rounded on their own so neighbouring boxes meet.
-    return {x, y, toPixels(left + width) - x, toPixels(top + height) - y};
+void Control::setListener(ControlListener hook) { listener = hook; }
+
+void Control::report(ControlChange change) const {
+    if (listener != nullptr) listener(*this, change);
 }
 
 void Control::place(Container& container, std::string_view name, const Design& design) {
@@ -46,7 +43,7 @@ void Control::place(Container& container, std::string_view name, const Design& d
     if (widget() == nullptr) container.paintedTextChanged();
 }
 
-Control::~Control() { AccessiblePaintedControl::forget(*this); }
+Control::~Control() { report(ControlChange::Destroyed); }
 
 std::string Control::fullName() const { return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"; }
 
@@ -87,7 +84,7 @@ bool Control::usable() const { return enabled_ && container_ != nullptr && conta
 void Control::applyGeometry() { update(); }
 void Control::applyVisible() {
     update();
-    AccessiblePaintedControl::notify(*this, visible_ ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+    report(visible_ ? ControlChange::Shown : ControlChange::Hidden);
 }
 void Control::applyEnabled() {}
 
@@ -112,8 +109,7 @@ void Control::repaintNow() const {
 }
 
 void Control::accessibleTextChanged() const {
-    AccessiblePaintedControl::notify(*this, QAccessible::NameChanged);
-    if (!design_.announceAs.empty()) Announcer::changed(*this);
+    report(ControlChange::TextChanged);
     if (container_ != nullptr) container_->paintedTextChanged();
 }
 
@@ -145,6 +141,15 @@ void Container::paintControls(QPainter& painter) const {
             painter.restore();
         }
     }
+}
+
+void Container::markSurface(QWidget& surface) const {
+    surface.setProperty(ContainerProperty, QVariant::fromValue(static_cast<const void*>(this)));
+}
+
+const Container* Container::ofSurface(const QWidget* surface) {
+    const QVariant marked = surface != nullptr ? surface->property(ContainerProperty) : QVariant();
+    return marked.isValid() ? static_cast<const Container*>(marked.value<const void*>()) : nullptr;
 }
 
 }  // namespace tarnivo::tk

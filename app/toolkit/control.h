@@ -5,15 +5,28 @@
 #include <string_view>
 #include <vector>
 
+#include "app/toolkit/container.h"
 #include "app/toolkit/design.h"
+#include "app/toolkit/twips.h"
 
 class QPainter;
 class QWidget;
 
 namespace tarnivo::tk {
 
-class Container;
+class Control;
 class Window;
+
+// What happens to a control that whatever presents it to a screen reader tells the reader.
+enum class ControlChange {
+    Shown,          // a painted control appeared
+    Hidden,         // a painted control went
+    TextChanged,    // what a screen reader reads of the control changed
+    ValueSetAgain,  // a live control was given the value it had: news all the same to a student who cannot see it
+    Marked,         // a box was marked right or wrong
+    Destroyed,      // the control is going
+};
+using ControlListener = void (*)(const Control& control, ControlChange change);
 
 // One control of a window: its design values in twips and its run-time properties.
 // Reading a property gives back exactly what was last written; only drawing rounds.
@@ -61,6 +74,9 @@ public:
     [[nodiscard]] virtual QWidget* widget() const { return nullptr; }
     [[nodiscard]] virtual bool canTakeFocus() const { return false; }
 
+    // Who hears what happens to every control; one listener for the program.
+    static void setListener(ControlListener listener);
+
 protected:
     virtual void create(const Design& /*design*/) {}
     virtual void applyGeometry();
@@ -74,6 +90,8 @@ protected:
     void repaintNow() const;
     // What a screen reader reads of this painted control has changed.
     void accessibleTextChanged() const;
+    // Tells the listener what happened to this control.
+    void report(ControlChange change) const;
 
 private:
     friend class AccessiblePaintedControl;
@@ -86,46 +104,5 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
 };
-
-// A window or a frame: holds controls, paints its labels, pictures and lines and
-// stands under its widget controls.
-class Container {
-public:
-    Container() = default;
-    Container(const Container&) = delete;
-    Container& operator=(const Container&) = delete;
-    virtual ~Container() = default;
-
-    [[nodiscard]] const std::vector<Control*>& controls() const { return controls_; }
-    [[nodiscard]] virtual QWidget* surface() const = 0;
-    [[nodiscard]] virtual Window* owningWindow() = 0;
-    // Visible and enabled, together with the containers around this one.
-    [[nodiscard]] virtual bool containerShown() const = 0;
-    [[nodiscard]] virtual bool containerUsable() const = 0;
-
-    // Puts the widget controls in stacking order: the first placed ends on top.
-    void stackControls();
-    // Paints the painted controls, the last placed first, so the first is on top.
-    void paintControls(QPainter& painter) const;
-
-    // The order in which a screen reader reads the controls: the ones listed here first,
-    // then the rest by tab index. A list keeps the tab stops in their tab order.
-    void setReadingOrder(std::vector<const Control*> order) { readingOrder_ = std::move(order); }
-    [[nodiscard]] std::vector<const Control*> readingOrder() const;
-    // The text of a painted control inside has changed.
-    virtual void paintedTextChanged() {}
-
-private:
-    friend class Control;
-    std::vector<Control*> controls_;
-    std::vector<const Control*> readingOrder_;
-};
-
-// Pixel rectangle of a twips rectangle, as drawing uses it.
-struct PixelRect {
-    int x, y, w, h;
-};
-PixelRect toPixels(float left, float top, float width, float height);
-int toPixels(float twips);
 
 }  // namespace tarnivo::tk

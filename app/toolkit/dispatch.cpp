@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/toolkit/dispatch.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <exception>
 
 #include "app/runtime/errors.h"
-#include "app/toolkit/forms.h"
 
 namespace tarnivo::tk {
 
@@ -20,20 +20,27 @@ ErrorReporter& reporter() {
     return instance;
 }
 
+ProgramEnd& programEnd() {
+    static ProgramEnd instance{[] { return false; }, [](int exitCode) { QCoreApplication::exit(exitCode); }};
+    return instance;
+}
+
 void fail(const std::string& title, const std::string& message) noexcept {
     try {
         reporter()(title, message);
     } catch (...) {
         // Reporting must not stop the program from ending.
     }
-    Forms::end(1);
+    programEnd().end(1);
 }
 }  // namespace
 
 void setErrorReporter(ErrorReporter reporter_) { reporter() = std::move(reporter_); }
 
+void setProgramEnd(ProgramEnd programEnd_) { programEnd() = std::move(programEnd_); }
+
 void dispatch(const std::function<void()>& handler) noexcept {
-    if (Forms::ended()) return;
+    if (programEnd().ended()) return;
     try {
         handler();
     } catch (const RuntimeError& error) {

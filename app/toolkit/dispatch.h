@@ -15,4 +15,13 @@ void dispatch(const std::function<void()>& handler) noexcept;
 using ErrorReporter = std::function<void(const std::string& title, const std::string& message)>;
 void setErrorReporter(ErrorReporter reporter);
 
+// How the boundary learns that the program has ended and ends it after a fatal error. The
+// window slots put theirs in place when they first hold a window; until then a fatal error
+// only leaves the event loop.
+struct ProgramEnd {
+    std::function<bool()> ended;
+    std::function<void(int exitCode)> end;
+};
+void setProgramEnd(ProgramEnd programEnd);
+
 }  // namespace tarnivo::tk

@@ -6,6 +6,9 @@
 #include <map>
 #include <vector>
 
+#include "app/toolkit/dispatch.h"
+#include "app/toolkit/timer.h"
+
 namespace tarnivo::tk {
 
 namespace {
@@ -18,7 +21,11 @@ struct State {
 };
 
 State& state() {
-    static State instance;
+    static State instance = [] {
+        // A fatal error in any handler ends the program through the slots.
+        setProgramEnd({[] { return Forms::ended(); }, [](int exitCode) { Forms::end(exitCode); }});
+        return State{};
+    }();
     return instance;
 }
 
@@ -53,7 +60,7 @@ Window* Forms::lookup(std::type_index type) {
 void Forms::unload(Window& window) {
     auto owned = release(window);
     if (!owned) return;
-    owned->markUnloaded();
+    retire(*owned);
     state().unloaded.push_back(std::move(owned));
     scheduleCollection();
     if (state().loaded.empty()) {
@@ -78,11 +85,16 @@ void Forms::end(int exitCode) {
     while (!s.loaded.empty()) {
         auto owned = std::move(s.loaded.begin()->second);
         s.loaded.erase(s.loaded.begin());
-        owned->markUnloaded();
+        retire(*owned);
         s.unloaded.push_back(std::move(owned));
     }
     scheduleCollection();
     if (QCoreApplication::instance() != nullptr) QCoreApplication::exit(s.exitCode);
+}
+
+void Forms::retire(Window& window) {
+    for (Timer* timer : window.timers_) timer->stop();
+    window.markUnloaded();
 }
 
 bool Forms::ended() { return state().ended; }
@@ -100,7 +112,7 @@ void Forms::collectGarbage() {
 
 void Forms::reset() {
     State& s = state();
-    for (auto& [type, window] : s.loaded) window->markUnloaded();
+    for (auto& [type, window] : s.loaded) retire(*window);
     s.loaded.clear();
     collectGarbage();
     s.ended = false;

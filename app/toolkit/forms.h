@@ -17,22 +17,13 @@ public:
     // The loaded instance of W; loads it (running Form_Load to completion) if needed.
     template <class W>
     static W& get() {
-        if (W* loaded = find<W>()) return *loaded;
+        if (auto* loaded = static_cast<W*>(lookup(typeid(W)))) return *loaded;
         auto created = std::make_unique<W>();
         W& window = *created;
         adopt(typeid(W), std::move(created));
         window.Form_Load();
         return window;
     }
-    template <class W>
-    static W* find() {
-        return static_cast<W*>(lookup(typeid(W)));
-    }
-    template <class W>
-    static bool isLoaded() {
-        return find<W>() != nullptr;
-    }
-
     // Hides the window, stops its timers and empties its slot. The object itself is
     // destroyed once the current event has been handled, so a window may unload itself.
     static void unload(Window& window);
@@ -48,8 +39,11 @@ public:
     static void reset();
 
 private:
+    friend class FormsProbe;  // tests look into the slots
     static void adopt(std::type_index type, std::unique_ptr<Window> window);
     static Window* lookup(std::type_index type);
+    // Stops the window's timers and hides it for good.
+    static void retire(Window& window);
 };
 
 }  // namespace tarnivo::tk

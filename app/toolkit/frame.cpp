@@ -8,9 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/toolkit/accessible_container.h"
 #include "app/toolkit/accessible_painted_control.h"
-#include "app/toolkit/announcer.h"
 #include "app/toolkit/qt_bridge.h"
 
 namespace tarnivo::tk {
@@ -32,7 +30,7 @@ private:
 void Frame::create(const Design& design) {
     auto* surface = new FrameWidget(*this);
     adoptWidget(surface);
-    AccessibleContainer::attach(*surface, *this);
+    markSurface(*surface);
     // A frame without a caption on screen is still named for a screen reader.
     surface->setAccessibleName(toQString(design.accessibleName.empty() ? design.caption : design.accessibleName));
 }
@@ -46,7 +44,7 @@ std::string Frame::phrase() const {
 }
 
 void Frame::paintedTextChanged() {
-    if (!design().announceAs.empty()) Announcer::changed(*this);
+    report(ControlChange::TextChanged);
     if (!design().readAsPhrase || phrasePending_ || widget() == nullptr) return;
     phrasePending_ = true;
     QTimer::singleShot(0, widget(), [this] {

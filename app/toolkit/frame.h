@@ -19,6 +19,10 @@ public:
     Window* owningWindow() override { return window(); }
     [[nodiscard]] bool containerShown() const override { return shownOnScreen(); }
     [[nodiscard]] bool containerUsable() const override { return usable(); }
+    [[nodiscard]] bool containerUnloaded() const override { return container()->containerUnloaded(); }
+    [[nodiscard]] Control* focusedControl() const override { return container()->focusedControl(); }
+    void placeFocusByProgram(const Control& control) override { container()->placeFocusByProgram(control); }
+    void focusedControlLeaving(const Control& focused) override { container()->focusedControlLeaving(focused); }
     [[nodiscard]] bool canTakeFocus() const override { return false; }
 
     // Paints background, border and caption, then the painted controls inside.

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <cmath>
 
-#include "app/toolkit/announcer.h"
 #include "app/toolkit/fitted_text.h"
 #include "app/toolkit/qt_bridge.h"
 
@@ -28,8 +27,8 @@ void Label::setCaption(const std::string& caption) {
     }
     if (changed) {
         accessibleTextChanged();
-    } else if (!design().announceAs.empty()) {
-        Announcer::changed(*this);  // a value set again is news all the same to a student who cannot see it
+    } else {
+        report(ControlChange::ValueSetAgain);
     }
 }
 

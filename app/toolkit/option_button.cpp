@@ -8,7 +8,6 @@
 
 #include "app/toolkit/dispatch.h"
 #include "app/toolkit/qt_bridge.h"
-#include "app/toolkit/window.h"
 
 namespace tarnivo::tk {
 
@@ -67,8 +66,7 @@ void OptionButton::userToggled(bool checked) {
 }
 
 void OptionButton::focusLost() {
-    const Window* owner = window();
-    if (!onLostFocus || owner == nullptr || owner->unloaded()) return;
+    if (!onLostFocus || container() == nullptr || container()->containerUnloaded()) return;
     dispatch([this] { onLostFocus(index()); });
 }
 

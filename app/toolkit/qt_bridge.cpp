@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/toolkit/control.h"
+#include "app/toolkit/twips.h"
 
 namespace tarnivo::tk {
 

@@ -24,8 +24,6 @@ void Timer::place(Window& window, int intervalMs, bool enabled) {
     if (enabled) timer_->start();
 }
 
-bool Timer::running() const { return timer_->isActive(); }
-int Timer::interval() const { return timer_->interval(); }
 void Timer::stop() { timer_->stop(); }
 
 }  // namespace tarnivo::tk

@@ -21,11 +21,10 @@ public:
     std::function<void()> onTimer;
 
     void place(Window& window, int intervalMs, bool enabled = true);
-    [[nodiscard]] bool running() const;
-    [[nodiscard]] int interval() const;
     void stop();
 
 private:
+    friend class TimerProbe;  // tests read the interval and whether it runs
     std::unique_ptr<QTimer> timer_;
 };
 

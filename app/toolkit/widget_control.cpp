@@ -5,9 +5,7 @@
 #include <QWidget>
 
 #include "app/runtime/errors.h"
-#include "app/toolkit/announcer.h"
 #include "app/toolkit/qt_bridge.h"
-#include "app/toolkit/window.h"
 
 namespace tarnivo::tk {
 
@@ -36,8 +34,7 @@ void WidgetControl::adoptWidget(QWidget* widget) {
 void WidgetControl::setFocus() {
     if (!shownOnScreen() || !usable())
         throw ControlError("the focus cannot move to " + fullName() + " while it is hidden or disabled");
-    window()->focusPlacedByProgram();
-    window()->placeFocus(*this, Qt::OtherFocusReason);
+    container()->placeFocusByProgram(*this);
 }
 
 void WidgetControl::setAccessibleDescription(const std::string& description) {
@@ -49,13 +46,12 @@ void WidgetControl::setAccessibleDescription(const std::string& description) {
         QAccessibleEvent again(widget_, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&again);
     }
-    if (!design().announceAs.empty() && !text.isEmpty()) Announcer::changed(*this);
+    if (!text.isEmpty()) report(ControlChange::Marked);
 }
 
 // The focused control is this one or inside it (a frame).
 const Control* WidgetControl::focusedWithin() const {
-    Window* owner = window();
-    const Control* focused = owner != nullptr ? owner->focusedControl() : nullptr;
+    const Control* focused = container() != nullptr ? container()->focusedControl() : nullptr;
     for (const Control* c = focused; c != nullptr; c = dynamic_cast<const Control*>(c->container())) {
         if (c == this) return focused;
     }
@@ -70,14 +66,14 @@ void WidgetControl::applyVisible() {
     if (widget_ == nullptr) return;
     const Control* focused = visible() ? nullptr : focusedWithin();
     widget_->setVisible(visible());
-    if (focused != nullptr) window()->focusedControlLeaving(*focused);
+    if (focused != nullptr) container()->focusedControlLeaving(*focused);
 }
 
 void WidgetControl::applyEnabled() {
     if (widget_ == nullptr) return;
     const Control* focused = enabled() ? nullptr : focusedWithin();
     widget_->setEnabled(enabled());
-    if (focused != nullptr) window()->focusedControlLeaving(*focused);
+    if (focused != nullptr) container()->focusedControlLeaving(*focused);
 }
 
 bool WidgetControl::canTakeFocus() const { return widget_ != nullptr && shownOnScreen() && usable(); }

@@ -3,19 +3,14 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
-#include <algorithm>
-#include <map>
 
-#include "app/toolkit/accessible_container.h"
-#include "app/toolkit/announcer.h"
-#include "app/toolkit/forms.h"
 #include "app/toolkit/frame.h"
-#include "app/toolkit/option_button.h"
 #include "app/toolkit/qt_bridge.h"
-#include "app/toolkit/timer.h"
+#include "app/toolkit/tab_order.h"
 #include "app/toolkit/window_widget.h"
 
 namespace tarnivo::tk {
@@ -33,7 +28,7 @@ Window::Window(const WindowDesign& design)
     widget_->setWindowTitle(toQString(caption_));
     widget_->resize(toPixels(design.clientWidth), toPixels(design.clientHeight));
     if (!design.icon.empty()) widget_->setWindowIcon(QIcon(toQString(design.icon)));
-    AccessibleContainer::attach(*widget_, *this);
+    markSurface(*widget_);
 }
 
 Window::~Window() {
@@ -41,11 +36,8 @@ Window::~Window() {
     if (owned_ != nullptr) owned_->owner_ = nullptr;
     // Controls are members of the derived class and are gone by now; their widgets
     // are children of widget_ and go with it.
-    if (announcerId_ != 0) QAccessible::deleteAccessibleInterface(announcerId_);
     widget_.reset();
 }
-
-void Window::closeRequested() { Forms::unload(*this); }
 
 void Window::setCaption(std::string_view caption) {
     caption_ = caption;
@@ -127,26 +119,6 @@ void Window::becomeOwned() {
 QWidget* Window::surface() const { return widget_.get(); }
 QWidget* Window::topLevelWidget() const { return widget_.get(); }
 
-std::vector<const Control*> Window::liveControls() const {
-    std::vector<const Control*> live;
-    const auto visit = [&live](const Container& container, const auto& self) -> void {
-        for (const Control* control : container.readingOrder()) {
-            if (!control->design().announceAs.empty()) live.push_back(control);
-            if (const auto* frame = dynamic_cast<const Frame*>(control)) self(*frame, self);
-        }
-    };
-    visit(*this, visit);
-    return live;
-}
-
-Announcer* Window::announcer() const {
-    if (announcerId_ == 0) {
-        if (liveControls().empty()) return nullptr;
-        announcerId_ = QAccessible::registerAccessibleInterface(new Announcer(*this));
-    }
-    return static_cast<Announcer*>(QAccessible::accessibleInterface(announcerId_));
-}
-
 std::vector<Control*> Window::allControls() const {
     std::vector<Control*> result;
     std::vector<const Container*> pending{this};
@@ -170,53 +142,11 @@ Control* Window::focusedControl() const {
     return nullptr;
 }
 
-std::vector<Control*> Window::tabStops() const {
-    std::vector<Control*> stops;
-    std::map<const Container*, Control*> groupStops;  // one stop per option group
-    for (Control* control : allControls()) {
-        if (!control->canTakeFocus()) continue;
-        if (auto* option = dynamic_cast<OptionButton*>(control)) {
-            Control*& stop = groupStops[option->container()];
-            const bool better =
-                stop == nullptr || (option->value() && !static_cast<OptionButton*>(stop)->value()) ||
-                (option->value() == static_cast<OptionButton*>(stop)->value() && option->tabIndex() < stop->tabIndex());
-            if (better) stop = option;
-            continue;
-        }
-        stops.push_back(control);
-    }
-    for (const auto& [group, stop] : groupStops) stops.push_back(stop);
-    std::stable_sort(stops.begin(), stops.end(),
-                     [](const Control* a, const Control* b) { return a->tabIndex() < b->tabIndex(); });
-    return stops;
-}
+std::vector<Control*> Window::tabStops() const { return TabOrder::stops(allControls()); }
 
 void Window::focusNextControl(bool forward) {
-    const auto stops = tabStops();
-    if (stops.empty()) return;
-    const Control* current = focusedControl();
-    const int count = static_cast<int>(stops.size());
-    const auto at = [&](int i) { return stops[static_cast<std::size_t>(((i % count) + count) % count)]; };
-    int next = forward ? 0 : count - 1;
-    if (current != nullptr) {
-        const auto found = std::find(stops.begin(), stops.end(), current);
-        if (found != stops.end()) {
-            next = static_cast<int>(found - stops.begin()) + (forward ? 1 : -1);
-        } else {
-            // The focus is on no stop (say an unselected option): go on from its tab index.
-            const int tab = current->tabIndex();
-            if (forward) {
-                const auto after =
-                    std::find_if(stops.begin(), stops.end(), [&](auto* c) { return c->tabIndex() > tab; });
-                next = static_cast<int>(after - stops.begin());
-            } else {
-                const auto before =
-                    std::find_if(stops.rbegin(), stops.rend(), [&](auto* c) { return c->tabIndex() < tab; });
-                next = static_cast<int>(stops.rend() - before) - 1;
-            }
-        }
-    }
-    placeFocus(*at(next), forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (Control* next = TabOrder::next(tabStops(), focusedControl(), forward))
+        placeFocus(*next, forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 void Window::placeFocus(const Control& control, Qt::FocusReason reason) {
@@ -236,16 +166,21 @@ void Window::moveFocusOnFromLeftControl() {
     const int from = focusLeftFrom_;
     focusLeftFrom_ = NoFocusLeaving;
     if (from == NoFocusLeaving || unloaded_) return;
-    const auto stops = tabStops();
-    if (stops.empty()) return;
-    const auto next =
-        std::find_if(stops.begin(), stops.end(), [from](const Control* c) { return c->tabIndex() > from; });
-    placeFocus(*(next != stops.end() ? *next : stops.front()), Qt::TabFocusReason);
+    if (Control* next = TabOrder::after(tabStops(), from)) placeFocus(*next, Qt::TabFocusReason);
+}
+
+void Window::placeFocusByProgram(const Control& control) {
+    focusPlacedByProgram();
+    placeFocus(control, Qt::OtherFocusReason);
+}
+
+void Window::paintClient(QPainter& painter) const {
+    painter.fillRect(widget_->rect(), toQColor(backColor_));
+    paintControls(painter);
 }
 
 void Window::markUnloaded() {
     unloaded_ = true;
-    for (Timer* timer : timers_) timer->stop();
     visible_ = false;
     widget_->hide();
 }

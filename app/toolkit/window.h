@@ -9,12 +9,12 @@
 
 #include "app/toolkit/control.h"
 #include "app/toolkit/design.h"
+#include "app/toolkit/window_events.h"
 
 class QWidget;
 
 namespace tarnivo::tk {
 
-class Announcer;
 class CommandButton;
 class Timer;
 class WindowWidget;
@@ -22,15 +22,16 @@ class WindowWidget;
 // A top-level window of the program. A window class derives from it, holds its
 // controls as members, places them in its constructor from its layout table and
 // handles their events. One instance per class lives in its slot (see Forms).
-class Window : public Container {
+class Window : public Container, public WindowEvents {
 public:
     explicit Window(const WindowDesign& design);
     ~Window() override;
 
     // Runs once, when the window is loaded, before it is shown.
     virtual void Form_Load() {}
-    // The desktop asked the window to close (title-bar button, Alt+F4): unloads it.
-    virtual void closeRequested();
+    // The desktop asked the window to close (title-bar button, Alt+F4): each window
+    // says what that means, mostly unloading itself.
+    void closeRequested() override = 0;
 
     [[nodiscard]] const WindowDesign& design() const { return design_; }
     [[nodiscard]] const std::string& caption() const { return caption_; }
@@ -49,25 +50,25 @@ public:
     // gives it the keyboard whenever the owner is clicked. Set before the first show.
     void setOwner(Window& owner);
     // The desktop made this window the active one; an owned window shown in front takes over.
-    void activated();
+    void activated() override;
 
     // Enter presses this button while it is enabled.
     void setDefaultButton(CommandButton& button) { defaultButton_ = &button; }
     [[nodiscard]] CommandButton* defaultButton() const { return defaultButton_; }
 
     // The control that has (or, while the window is inactive, will get) the focus.
-    [[nodiscard]] Control* focusedControl() const;
+    [[nodiscard]] Control* focusedControl() const override;
     // Moves the focus to the next (or previous) control in tab order, skipping hidden
     // and disabled ones; an option group is one stop, on its selected button.
     void focusNextControl(bool forward);
     [[nodiscard]] std::vector<Control*> tabStops() const;
 
-    [[nodiscard]] bool unloaded() const { return unloaded_; }
+    [[nodiscard]] bool unloaded() const override { return unloaded_; }
 
     // The focused control, or a frame around it, is being hidden or disabled: once the
     // current event is done, the focus moves on to the next stop in tab order, unless the
     // program has put it somewhere itself by then.
-    void focusedControlLeaving(const Control& focused);
+    void focusedControlLeaving(const Control& focused) override;
     void focusPlacedByProgram() { focusLeftFrom_ = NoFocusLeaving; }
     // Every focus move, the program's own as well as Tab's, goes through here so that the
     // focused control shows its focus indicator.
@@ -77,14 +78,12 @@ public:
     Window* owningWindow() override { return this; }
     [[nodiscard]] bool containerShown() const override { return visible_; }
     [[nodiscard]] bool containerUsable() const override { return enabled_; }
+    [[nodiscard]] bool containerUnloaded() const override { return unloaded_; }
+    void placeFocusByProgram(const Control& control) override;
+    void paintClient(QPainter& painter) const override;
 
     // The window's own widget; only the toolkit and its tests reach it.
     [[nodiscard]] QWidget* topLevelWidget() const;
-
-    // The controls whose changes are announced to a screen reader, in reading order.
-    [[nodiscard]] std::vector<const Control*> liveControls() const;
-    // What speaks for them; null for a window without live controls.
-    [[nodiscard]] Announcer* announcer() const;
 
 private:
     friend class Forms;
@@ -109,8 +108,7 @@ private:
     CommandButton* defaultButton_ = nullptr;
     Window* owner_ = nullptr;
     Window* owned_ = nullptr;
-    std::vector<Timer*> timers_;
-    mutable unsigned announcerId_ = 0;  // its entry on the accessibility bus, 0 before its first use
+    std::vector<Timer*> timers_;  // stopped by the slots when the window is unloaded
 };
 
 }  // namespace tarnivo::tk

@@ -5,8 +5,6 @@
 #include <QPainter>
 
 #include "app/toolkit/dispatch.h"
-#include "app/toolkit/qt_bridge.h"
-#include "app/toolkit/window.h"
 
 namespace tarnivo::tk {
 
@@ -14,15 +12,15 @@ namespace {
 constexpr const char* OwnerProperty = "tarnivoWindow";
 }
 
-WindowWidget::WindowWidget(Window& owner) : owner_(owner) {
+WindowWidget::WindowWidget(WindowEvents& owner) : owner_(owner) {
     setProperty(OwnerProperty, QVariant::fromValue(static_cast<void*>(&owner)));
 }
 
-Window* WindowWidget::windowOf(const QWidget* widget) {
+WindowEvents* WindowWidget::windowOf(const QWidget* widget) {
     if (widget == nullptr) return nullptr;
     const QWidget* top = widget->window();
     const QVariant owner = top->property(OwnerProperty);
-    return owner.isValid() ? static_cast<Window*>(owner.value<void*>()) : nullptr;
+    return owner.isValid() ? static_cast<WindowEvents*>(owner.value<void*>()) : nullptr;
 }
 
 bool WindowWidget::event(QEvent* event) {
@@ -32,8 +30,7 @@ bool WindowWidget::event(QEvent* event) {
 
 void WindowWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(owner_.backColor()));
-    owner_.paintControls(painter);
+    owner_.paintClient(painter);
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {

@@ -3,17 +3,17 @@
 
 #include <QWidget>
 
-namespace tarnivo::tk {
+#include "app/toolkit/window_events.h"
 
-class Window;
+namespace tarnivo::tk {
 
 // The Qt side of a Window: its client area paints the window's background and its
 // painted controls, and turns the desktop's close request into the window's own.
 class WindowWidget : public QWidget {
 public:
-    explicit WindowWidget(Window& owner);
-    // The Window a widget belongs to, or null for widgets outside the program's windows.
-    static Window* windowOf(const QWidget* widget);
+    explicit WindowWidget(WindowEvents& owner);
+    // The window a widget belongs to, or null for widgets outside the program's windows.
+    static WindowEvents* windowOf(const QWidget* widget);
 
 protected:
     bool event(QEvent* event) override;
@@ -21,7 +21,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Window& owner_;
+    WindowEvents& owner_;
 };
 
 }  // namespace tarnivo::tk

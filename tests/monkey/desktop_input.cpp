@@ -10,6 +10,7 @@
 
 #include "app/toolkit/forms.h"
 #include "tests/support/test_app.h"
+#include "tests/support/toolkit_probes.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
 
@@ -19,9 +20,9 @@ using tarnivo::testing::widgetOf;
 
 std::vector<tk::Window*> shownWindows() {
     std::vector<tk::Window*> windows;
-    if (auto* signIn = tk::Forms::find<tarnivo::frmSignIn>(); signIn != nullptr && signIn->visible())
+    if (auto* signIn = tk::FormsProbe::find<tarnivo::frmSignIn>(); signIn != nullptr && signIn->visible())
         windows.push_back(signIn);
-    if (auto* practice = tk::Forms::find<tarnivo::frmTarnivo>(); practice != nullptr && practice->visible())
+    if (auto* practice = tk::FormsProbe::find<tarnivo::frmTarnivo>(); practice != nullptr && practice->visible())
         windows.push_back(practice);
     return windows;
 }

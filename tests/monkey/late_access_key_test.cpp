@@ -15,6 +15,7 @@
 #include "tests/monkey/desktop_input.h"
 #include "tests/support/student_input.h"
 #include "tests/support/test_app.h"
+#include "tests/support/toolkit_probes.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
 #include "ui/startup.h"
@@ -34,10 +35,10 @@ protected:
     void SetUp() override {
         tarnivo::testing::ensureApplication();
         tk::dispatch([] { tarnivo::showStartupWindow(); });
-        auto& signIn = *tk::Forms::find<frmSignIn>();
+        auto& signIn = *tk::FormsProbe::find<frmSignIn>();
         typeOver(signIn.txtPeriod, QString::fromUtf8(frmSignIn::PeriodBypassCode.data(), 1));
         click(signIn.cmdOk);
-        practice = tk::Forms::find<frmTarnivo>();
+        practice = tk::FormsProbe::find<frmTarnivo>();
         activateFrontWindowIfNoneIs();  // access keys work in the active window only
         click(practice->cmdStart);
         tarnivo::testing::settle();

@@ -13,6 +13,7 @@
 #include "tests/monkey/program_controls.h"
 #include "tests/monkey/random_text.h"
 #include "tests/support/test_app.h"
+#include "tests/support/toolkit_probes.h"
 #include "ui/practice/frm_tarnivo.h"
 
 namespace monkey {
@@ -93,7 +94,7 @@ WalkEvent Monkey::click() {
                     nameOf(receiver)};
     const bool live = control != nullptr && control->shownOnScreen() && control->usable();
     event.mustEnd = live && isExitButton(control);
-    const auto* practice = tk::Forms::find<tarnivo::frmTarnivo>();
+    const auto* practice = tk::FormsProbe::find<tarnivo::frmTarnivo>();
     event.printPressed = live && practice != nullptr && control == &practice->cmdPrintIt;
     clickAt(receiver, global);
     return event;
@@ -149,7 +150,7 @@ WalkEvent Monkey::paste() {
 }
 
 WalkEvent Monkey::chooseAnswerForm() {
-    const auto* practice = tk::Forms::find<tarnivo::frmTarnivo>();
+    const auto* practice = tk::FormsProbe::find<tarnivo::frmTarnivo>();
     if (practice == nullptr) return click();
     const int form = std::uniform_int_distribution<int>(0, 6)(random_);
     const tk::Control& option = practice->optAnswerForm[static_cast<std::size_t>(form)];

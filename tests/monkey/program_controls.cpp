@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "app/toolkit/forms.h"
+#include "tests/support/toolkit_probes.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
 
@@ -14,11 +15,11 @@ using tarnivo::frmTarnivo;
 
 std::vector<const tk::Control*> widgetControls() {
     std::vector<const tk::Control*> controls;
-    if (const auto* s = tk::Forms::find<frmSignIn>()) {
+    if (const auto* s = tk::FormsProbe::find<frmSignIn>()) {
         controls.insert(controls.end(),
                         {&s->cmdExit, &s->cmdOk, &s->txtID, &s->txtTeacher, &s->txtPeriod, &s->txtName});
     }
-    if (const auto* p = tk::Forms::find<frmTarnivo>()) {
+    if (const auto* p = tk::FormsProbe::find<frmTarnivo>()) {
         controls.insert(controls.end(), {&p->cmdStart, &p->cmdPrintIt, &p->fraAnswer, &p->fraKey, &p->cmdExit,
                                          &p->cmdSubmit, &p->cmdNew, &p->fraProb, &p->fraStudentData, &p->Frame1});
         for (const auto& box : p->txtAnswer) controls.push_back(&box);
@@ -43,8 +44,8 @@ std::string nameOf(const QWidget* widget) {
 
 bool isExitButton(const tk::Control* control) {
     if (control == nullptr) return false;
-    const auto* s = tk::Forms::find<frmSignIn>();
-    const auto* p = tk::Forms::find<frmTarnivo>();
+    const auto* s = tk::FormsProbe::find<frmSignIn>();
+    const auto* p = tk::FormsProbe::find<frmTarnivo>();
     return (s != nullptr && control == &s->cmdExit) || (p != nullptr && control == &p->cmdExit);
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/toolkit/forms.h"
 #include "tests/monkey/desktop_input.h"
+#include "tests/support/toolkit_probes.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
 
@@ -210,9 +211,9 @@ std::optional<int> shownNumber(std::string_view caption) {
 }
 
 std::string brokenInvariant() {
-    const auto* practice = tk::Forms::find<frmTarnivo>();
+    const auto* practice = tk::FormsProbe::find<frmTarnivo>();
     if (practice == nullptr || !practice->visible()) return "the practice window is gone while the program runs";
-    if (const auto* signIn = tk::Forms::find<frmSignIn>()) {
+    if (const auto* signIn = tk::FormsProbe::find<frmSignIn>()) {
         if (!signIn->visible()) return "the sign-in window is loaded but not on the screen";
         if (practice->enabled()) return "the practice window takes input while the sign-in window is up";
         if (std::string broken = signInRules(*signIn, *practice); !broken.empty()) return broken;

@@ -10,6 +10,7 @@
 #include "app/toolkit/forms.h"
 #include "tests/monkey/program_invariants.h"
 #include "tests/support/test_app.h"
+#include "tests/support/toolkit_probes.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
 #include "ui/startup.h"
@@ -60,8 +61,8 @@ TEST(ProgramInvariants, EachBreachIsReported) {
         SCOPED_TRACE(c.rule);
         tarnivo::testing::resetProgram();
         tk::dispatch([] { tarnivo::showStartupWindow(); });
-        auto* signIn = tk::Forms::find<frmSignIn>();
-        auto* practice = tk::Forms::find<frmTarnivo>();
+        auto* signIn = tk::FormsProbe::find<frmSignIn>();
+        auto* practice = tk::FormsProbe::find<frmTarnivo>();
         ASSERT_NE(practice, nullptr);
         if (c.signedIn) {
             signIn->txtPeriod.setText(std::string(frmSignIn::PeriodBypassCode));

@@ -10,6 +10,7 @@
 #include "tests/monkey/desktop_input.h"
 #include "tests/monkey/program_invariants.h"
 #include "tests/support/test_app.h"
+#include "tests/support/toolkit_probes.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
 #include "ui/startup.h"
@@ -67,8 +68,8 @@ void ProgramWalk::startProgram() {
         if (auto* widget = qobject_cast<QAbstractButton*>(widgetOf(button)))
             QObject::connect(widget, &QAbstractButton::clicked, [this] { exitClicked_ = true; });
     };
-    if (const auto* signIn = tk::Forms::find<frmSignIn>()) watchExit(signIn->cmdExit);
-    if (const auto* practice = tk::Forms::find<frmTarnivo>()) watchExit(practice->cmdExit);
+    if (const auto* signIn = tk::FormsProbe::find<frmSignIn>()) watchExit(signIn->cmdExit);
+    if (const auto* practice = tk::FormsProbe::find<frmTarnivo>()) watchExit(practice->cmdExit);
     setCounted_ = false;
     student_.startOver();
     QApplication::processEvents();
@@ -136,7 +137,7 @@ WalkReport ProgramWalk::run(int eventCount) {
             ++report_.restarts;
             continue;
         }
-        const auto* practice = tk::Forms::find<frmTarnivo>();
+        const auto* practice = tk::FormsProbe::find<frmTarnivo>();
         if (!setCounted_ && practice->lblTitle.visible()) {
             setCounted_ = true;
             ++report_.setsCompleted;

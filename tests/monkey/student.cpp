@@ -8,6 +8,7 @@
 #include "tests/monkey/program_controls.h"
 #include "tests/support/student_input.h"
 #include "tests/support/test_app.h"
+#include "tests/support/toolkit_probes.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
 
@@ -56,8 +57,8 @@ WalkEvent press(const tk::CommandButton& button, Qt::Key accessKey, bool space, 
 bool Student::chance(double probability) { return std::bernoulli_distribution(probability)(random_); }
 
 WalkEvent Student::step() {
-    if (tk::Forms::find<frmSignIn>() != nullptr) return signIn();
-    auto* practice = tk::Forms::find<frmTarnivo>();
+    if (tk::FormsProbe::find<frmSignIn>() != nullptr) return signIn();
+    auto* practice = tk::FormsProbe::find<frmTarnivo>();
     if (practice == nullptr) return {"student finds no window"};
     if (live(practice->cmdStart)) return press(practice->cmdStart, Qt::Key_unknown, chance(UsesSpace), false);
     if (live(practice->cmdSubmit)) return answer();
@@ -75,7 +76,7 @@ WalkEvent Student::step() {
 }
 
 WalkEvent Student::signIn() {
-    auto& window = *tk::Forms::find<frmSignIn>();
+    auto& window = *tk::FormsProbe::find<frmSignIn>();
     if (window.cmdOk.usable() && chance(0.6)) {
         if (chance(0.3)) {
             QWidget* target = keyTarget(window);
@@ -102,7 +103,7 @@ WalkEvent Student::signIn() {
 }
 
 WalkEvent Student::answer() {
-    auto& practice = *tk::Forms::find<frmTarnivo>();
+    auto& practice = *tk::FormsProbe::find<frmTarnivo>();
     const std::array<std::string, 3> key = keyOf(practice);
     const int shape = answerFor(key).shape;
     if (practice.selectedAnswerForm() != shape) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Start, Next, Submit, Exit and the keyboard, through the window's own controls.
 #include "tests/practice_window/practice_fixture.h"
+#include "tests/support/toolkit_probes.h"
 
 namespace practice_test {
 namespace {
@@ -214,14 +215,14 @@ TEST_F(Behaviour, AccessKeysPressSubmitAndNextOnlyWhileEnabled) {
 TEST_F(Behaviour, ExitAndTheCloseButtonEndTheProgram) {
     start();
     click(form->cmdExit);
-    EXPECT_FALSE(tk::Forms::isLoaded<frmTarnivo>());
+    EXPECT_FALSE(tk::FormsProbe::isLoaded<frmTarnivo>());
     EXPECT_TRUE(tk::Forms::ended());
     EXPECT_EQ(tk::Forms::exitCode(), 0);
 
     reopen();
     widgetOf(*form)->close();
     settle();
-    EXPECT_FALSE(tk::Forms::isLoaded<frmTarnivo>());
+    EXPECT_FALSE(tk::FormsProbe::isLoaded<frmTarnivo>());
     EXPECT_TRUE(tk::Forms::ended());
     EXPECT_EQ(tk::Forms::exitCode(), 0);
 }

@@ -8,6 +8,7 @@
 
 #include "app/toolkit/services.h"
 #include "tests/signin_window/signin_fixture.h"
+#include "tests/support/toolkit_probes.h"
 
 namespace tarnivo::testing {
 namespace {
@@ -94,12 +95,12 @@ TEST_F(SignInBehaviour, OkDatesAndEnablesThePracticeWindowAndUnloadsTheSignInWin
     fillAll();
     QTest::mouseClick(widgetOf(signIn->cmdOk), Qt::LeftButton);
     EXPECT_TRUE(signIn->unloaded());
-    EXPECT_FALSE(signIn->Timer1.running());
+    EXPECT_FALSE(tk::TimerProbe::running(signIn->Timer1));
     EXPECT_FALSE(widgetOf(*signIn)->isVisible());
     settle();  // the unloaded window is destroyed after the event
-    EXPECT_FALSE(tk::Forms::isLoaded<frmSignIn>());
+    EXPECT_FALSE(tk::FormsProbe::isLoaded<frmSignIn>());
     EXPECT_FALSE(tk::Forms::ended());
-    ASSERT_TRUE(tk::Forms::isLoaded<frmTarnivo>());
+    ASSERT_TRUE(tk::FormsProbe::isLoaded<frmTarnivo>());
     EXPECT_TRUE(practice->enabled());
     EXPECT_TRUE(widgetOf(*practice)->isEnabled());
     EXPECT_EQ(practice->lblDate.caption(), tk::currentDateText());
@@ -125,7 +126,7 @@ TEST_F(SignInBehaviour, BypassCodeOpensThePracticeWindowWithUntouchedLabelsAsLai
     ASSERT_TRUE(signIn->cmdOk.enabled());
     QTest::keyClick(widgetOf(signIn->txtPeriod), Qt::Key_Return);
     settle();
-    EXPECT_FALSE(tk::Forms::isLoaded<frmSignIn>());
+    EXPECT_FALSE(tk::FormsProbe::isLoaded<frmSignIn>());
     EXPECT_TRUE(practice->enabled());
     EXPECT_EQ(practice->lblPeriod.caption(), std::string(frmSignIn::PeriodBypassCode));
     EXPECT_EQ(practice->lblName.caption(), "Kim");
@@ -143,7 +144,7 @@ TEST_F(SignInBehaviour, EnterInAnyBoxPressesOkOnlyWhileItIsEnabled) {
         QTest::keyClick(widgetOf(box), Qt::Key_Return);
         QTest::keyClick(widgetOf(box), Qt::Key_Enter);
         settle();
-        ASSERT_TRUE(tk::Forms::isLoaded<frmSignIn>()) << "Enter does nothing while OK is disabled";
+        ASSERT_TRUE(tk::FormsProbe::isLoaded<frmSignIn>()) << "Enter does nothing while OK is disabled";
         EXPECT_FALSE(practice->enabled());
         erase(box);
     }
@@ -156,7 +157,7 @@ TEST_F(SignInBehaviour, EnterInAnyBoxPressesOkOnlyWhileItIsEnabled) {
         box.setFocus();
         QTest::keyClick(widgetOf(box), Qt::Key_Return);
         settle();
-        EXPECT_FALSE(tk::Forms::isLoaded<frmSignIn>());
+        EXPECT_FALSE(tk::FormsProbe::isLoaded<frmSignIn>());
         EXPECT_TRUE(practice->enabled());
     }
 }
@@ -209,7 +210,7 @@ TEST_F(SignInBehaviour, AfterSignInTheDesktopCloseOfThePracticeWindowUnloadsItAn
     settle();
     ASSERT_FALSE(tk::Forms::ended());
     widgetOf(*practice)->close();
-    EXPECT_FALSE(tk::Forms::isLoaded<frmTarnivo>());
+    EXPECT_FALSE(tk::FormsProbe::isLoaded<frmTarnivo>());
     EXPECT_TRUE(tk::Forms::ended()) << "the last window is gone";
     EXPECT_EQ(tk::Forms::exitCode(), 0);
 }

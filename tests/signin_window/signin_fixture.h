@@ -9,6 +9,7 @@
 #include "app/toolkit/forms.h"
 #include "app/toolkit/text_box.h"
 #include "tests/support/test_app.h"
+#include "tests/support/toolkit_probes.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
 #include "ui/startup.h"
@@ -21,8 +22,8 @@ protected:
     void SetUp() override {
         ensureApplication();
         showStartupWindow();
-        signIn = tk::Forms::find<frmSignIn>();
-        practice = tk::Forms::find<frmTarnivo>();
+        signIn = tk::FormsProbe::find<frmSignIn>();
+        practice = tk::FormsProbe::find<frmTarnivo>();
         ASSERT_NE(signIn, nullptr);
         ASSERT_NE(practice, nullptr);
     }

@@ -69,8 +69,8 @@ TEST_F(SignInLayout, ControlsStandWhereTheLayoutPutsThemInCreationOrder) {
         EXPECT_EQ(font.pixelSize(), 24) << box->name() << ": 18 pt";
         EXPECT_FALSE(font.bold()) << box->name();
     }
-    EXPECT_EQ(signIn->Timer1.interval(), 1000);
-    EXPECT_TRUE(signIn->Timer1.running());
+    EXPECT_EQ(tk::TimerProbe::interval(signIn->Timer1), 1000);
+    EXPECT_TRUE(tk::TimerProbe::running(signIn->Timer1));
     EXPECT_EQ(signIn->defaultButton(), &signIn->cmdOk);
 }
 

@@ -26,8 +26,7 @@ void ensureApplication() {
     static int argc = 1;
     static char name[] = "tarnivo-tests";
     static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);  // lives for the whole test program
-    tk::Application::prepare();
+    new tk::Application(argc, argv);  // lives for the whole test program
     tk::setErrorReporter(
         [](const std::string& title, const std::string& message) { errors().push_back(title + ": " + message); });
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "app/toolkit/forms.h"
 #include "tests/support/page_image.h"
 
 namespace tarnivo::testing {
@@ -34,6 +35,8 @@ PrintTestWindow::PrintTestWindow()
         {.left = 4500, .top = 2700, .width = 1500, .height = 900, .visible = false, .backColor = tk::colour::Red});
     lblBand.place(*this, "lblBand", {.left = 0, .top = 4500, .width = Width, .height = 1500, .backColor = BandGrey});
 }
+
+void PrintTestWindow::closeRequested() { tk::Forms::unload(*this); }
 
 namespace {
 

@@ -17,6 +17,7 @@ public:
     static constexpr float Height = 6000;
 
     PrintTestWindow();
+    void closeRequested() override;
 
     tk::CommandButton cmdPrintIt;
     tk::Label lblTitle;

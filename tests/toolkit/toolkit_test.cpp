@@ -27,6 +27,7 @@
 #include "app/toolkit/timer.h"
 #include "app/toolkit/window.h"
 #include "tests/support/test_app.h"
+#include "tests/support/toolkit_probes.h"
 
 using namespace tarnivo::tk;
 using tarnivo::ControlError;
@@ -110,6 +111,7 @@ public:
         ++loadCount;
         journal.emplace_back("load");
     }
+    void closeRequested() override { Forms::unload(*this); }
 
     CommandButton cmdGo, cmdOff, cmdLast;
     TextBox txtFirst, txtSecond, txtInner;
@@ -141,6 +143,7 @@ public:
         Timer1.place(*this, 10);
         Timer1.onTimer = [] { journal.emplace_back("tick"); };
     }
+    void closeRequested() override { Forms::unload(*this); }
     CommandButton cmdBoom, cmdClose;
     Timer Timer1;
 };
@@ -164,11 +167,11 @@ protected:
 };
 
 TEST_F(Toolkit, TouchingAControlOfAnUnloadedWindowLoadsItOnce) {
-    EXPECT_FALSE(Forms::isLoaded<frmSample>());
+    EXPECT_FALSE(FormsProbe::isLoaded<frmSample>());
     Forms::get<frmSample>().lblNumber.setCaption("7");
     Forms::get<frmSample>().lblNumber.setCaption("8");
     EXPECT_EQ(loadCount, 1);
-    EXPECT_TRUE(Forms::isLoaded<frmSample>());
+    EXPECT_TRUE(FormsProbe::isLoaded<frmSample>());
     EXPECT_FALSE(Forms::get<frmSample>().visible()) << "loading does not show a window";
     EXPECT_EQ(Forms::get<frmSample>().lblNumber.caption(), "8");
 }
@@ -320,7 +323,7 @@ TEST_F(Toolkit, ARunTimeErrorInAHandlerIsReportedOnceAndEndsTheProgram) {
     EXPECT_NE(support::reportedErrors()[0].find("Overflow"), std::string::npos);
     EXPECT_TRUE(Forms::ended());
     EXPECT_EQ(Forms::exitCode(), 1);
-    EXPECT_FALSE(Forms::isLoaded<frmOther>());
+    EXPECT_FALSE(FormsProbe::isLoaded<frmOther>());
 }
 
 TEST_F(Toolkit, UnloadingTheLastWindowStopsItsTimersAndEndsTheProgram) {
@@ -329,7 +332,7 @@ TEST_F(Toolkit, UnloadingTheLastWindowStopsItsTimersAndEndsTheProgram) {
     QTRY_VERIFY(std::find(journal.begin(), journal.end(), "tick") != journal.end());
     form.cmdClose.press();  // unloads itself from inside its own handler
     EXPECT_EQ(journal.back(), "still running after unload");
-    EXPECT_FALSE(Forms::isLoaded<frmOther>());
+    EXPECT_FALSE(FormsProbe::isLoaded<frmOther>());
     EXPECT_TRUE(Forms::ended());
     EXPECT_EQ(Forms::exitCode(), 0);
     journal.clear();
@@ -371,7 +374,7 @@ TEST_F(Toolkit, TheDesktopCloseRequestUnloadsTheWindow) {
     Forms::get<frmOther>();
     sample.show();
     widgetOf(sample)->close();
-    EXPECT_FALSE(Forms::isLoaded<frmSample>());
+    EXPECT_FALSE(FormsProbe::isLoaded<frmSample>());
     EXPECT_FALSE(Forms::ended()) << "another window is still loaded";
 }
 

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace tarnivo::tk {
+
+class Announcer;
+class Control;
+class Window;
+
+// The announcer of each window with live controls: made on first use, and taken off the
+// accessibility bus when the window's widget goes.
+class AnnouncerRegistry {
+public:
+    // The window's announcer; null for a window without live controls.
+    static Announcer* of(const Window& window);
+    // The control's new value is announced once the current event is done.
+    static void changed(const Control& control);
+};
+
+}  // namespace tarnivo::tk

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QTimer>
+#include <typeinfo>
+
+#include "app/toolkit/forms.h"
+#include "app/toolkit/timer.h"
+
+namespace tarnivo::tk {
+
+// What the tests read of the window slots that the program itself never asks.
+class FormsProbe {
+public:
+    // The loaded instance of W, or null; unlike Forms::get, never loads it.
+    template <class W>
+    static W* find() {
+        return static_cast<W*>(Forms::lookup(typeid(W)));
+    }
+    template <class W>
+    static bool isLoaded() {
+        return find<W>() != nullptr;
+    }
+};
+
+// A timer's state, which a user only sees by waiting for its ticks.
+class TimerProbe {
+public:
+    static bool running(const Timer& timer) { return timer.timer_->isActive(); }
+    static int interval(const Timer& timer) { return timer.timer_->interval(); }
+};
+
+}  // namespace tarnivo::tk
