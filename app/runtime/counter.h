@@ -15,7 +15,6 @@ public:
     explicit Counter(Integer value) : value_(value) {}
 
     [[nodiscard]] bool isEmpty() const noexcept { return std::holds_alternative<std::monostate>(value_); }
-    [[nodiscard]] bool isInteger() const noexcept { return std::holds_alternative<Integer>(value_); }
     // Empty counts as 0.
     [[nodiscard]] double value() const noexcept;
 

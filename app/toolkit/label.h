@@ -21,16 +21,16 @@ public:
     // Repaints the label at once.
     void refresh() const;
 
-    // The caption as paint draws it, fitted to the label's width when its design asks.
-    [[nodiscard]] FittedText drawnCaption() const;
-
     void paint(QPainter& painter) const override;
 
 protected:
     void create(const Design& design) override;
 
 private:
+    friend class LabelProbe;  // tests read the caption as drawn
     void fitToCaption();
+    // The caption as paint draws it, fitted to the label's width when its design asks.
+    [[nodiscard]] FittedText drawnCaption() const;
     [[nodiscard]] FittedText drawnCaption(const QRect& textArea) const;
     std::string caption_;
     Colour backColor_ = 0;

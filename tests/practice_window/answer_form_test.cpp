@@ -154,9 +154,9 @@ TEST_F(AnswerForms, PositionsOutsideSixteenBitsAreRefusedNotWrapped) {
     form->txtAnswer[1].setLeft(3585.5F);
     form->imgRadical.setLeft(3014.5F);
     form->CaptureSavedLayout();
-    EXPECT_EQ(form->savedLayout().box0Left, tarnivo::Integer(1830));
-    EXPECT_EQ(form->savedLayout().box1Left, tarnivo::Integer(3586));
-    EXPECT_EQ(form->savedLayout().radicalLeft, tarnivo::Integer(3014));
+    EXPECT_EQ(tarnivo::PracticeWindowProbe::savedLayout(*form).box0Left, tarnivo::Integer(1830));
+    EXPECT_EQ(tarnivo::PracticeWindowProbe::savedLayout(*form).box1Left, tarnivo::Integer(3586));
+    EXPECT_EQ(tarnivo::PracticeWindowProbe::savedLayout(*form).radicalLeft, tarnivo::Integer(3014));
 }
 
 }  // namespace

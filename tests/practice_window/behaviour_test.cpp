@@ -139,7 +139,7 @@ TEST_F(Behaviour, AWrongBoxIsMarkedAndNothingElseMoves) {
         EXPECT_EQ(focused(), &form->txtAnswer[0]);
         // The score labels catch up only at the next fully right answer.
         expectScoreLabels("0", "0", "0%");
-        EXPECT_EQ(form->score().TotalCount().value(), total);
+        EXPECT_EQ(tarnivo::PracticeWindowProbe::score(*form).TotalCount().value(), total);
     }
     for (int box = 0; box < 3; ++box) typeInto(box, key()[static_cast<std::size_t>(box)]);
     click(form->cmdSubmit);
@@ -187,7 +187,7 @@ TEST_F(Behaviour, AccessKeysPressSubmitAndNextOnlyWhileEnabled) {
     useDraws(KeyWithoutOne);
     QTest::keyClick(widgetOf(*form), Qt::Key_S, Qt::AltModifier);
     settle(300);
-    EXPECT_TRUE(form->score().TotalCount().isEmpty());
+    EXPECT_TRUE(tarnivo::PracticeWindowProbe::score(*form).TotalCount().isEmpty());
     start();
     QTest::keyClick(widgetOf(*form), Qt::Key_N, Qt::AltModifier);
     settle(300);
@@ -199,14 +199,14 @@ TEST_F(Behaviour, AccessKeysPressSubmitAndNextOnlyWhileEnabled) {
     EXPECT_EQ(form->txtAnswer[0].text(), "");
 
     QTest::keyClick(widgetOf(*form), Qt::Key_S, Qt::AltModifier);
-    QTRY_COMPARE(form->score().TotalCount().value(), 1.0);
+    QTRY_COMPARE(tarnivo::PracticeWindowProbe::score(*form).TotalCount().value(), 1.0);
     for (int box = 0; box < 3; ++box) typeInto(box, key()[static_cast<std::size_t>(box)]);
     QTest::keyClick(widgetOf(*form), Qt::Key_S, Qt::AltModifier);
     QTRY_VERIFY(form->cmdNew.enabled());
     const std::string typed = form->txtAnswer[0].text();
     QTest::keyClick(widgetOf(form->txtAnswer[0]), Qt::Key_S, Qt::AltModifier);
     settle(300);
-    EXPECT_EQ(form->score().TotalCount().value(), 2.0);
+    EXPECT_EQ(tarnivo::PracticeWindowProbe::score(*form).TotalCount().value(), 2.0);
     EXPECT_EQ(form->txtAnswer[0].text(), typed) << "Alt+S on the disabled Submit typed into the box";
     QTest::keyClick(widgetOf(*form), Qt::Key_N, Qt::AltModifier);
     QTRY_COMPARE(form->lblProbCount.caption(), std::string("2"));

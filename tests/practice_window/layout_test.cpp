@@ -16,6 +16,7 @@
 #include "app/toolkit/qt_bridge.h"
 #include "tests/practice_window/practice_fixture.h"
 #include "tests/support/page_image.h"
+#include "tests/support/toolkit_probes.h"
 
 namespace practice_test {
 namespace {
@@ -153,11 +154,11 @@ TEST_F(PracticeWindow, LoadsIntoTheReadyState) {
     EXPECT_FALSE(widgetOf(*form)->windowIcon().isNull());
     EXPECT_EQ(form->backColor(), tk::colour::ButtonFace);
 
-    const tarnivo::SavedLayout saved = form->savedLayout();
+    const tarnivo::SavedLayout saved = tarnivo::PracticeWindowProbe::savedLayout(*form);
     EXPECT_EQ(saved, (tarnivo::SavedLayout{1830, 3585, 2745, 3015, 4710}));
-    EXPECT_EQ(form->problemLimit(), tarnivo::Integer(20));
-    EXPECT_TRUE(form->score().RightCount().isEmpty());
-    EXPECT_TRUE(form->score().TotalCount().isEmpty());
+    EXPECT_EQ(tarnivo::PracticeWindowProbe::problemLimit(*form), tarnivo::Integer(20));
+    EXPECT_TRUE(tarnivo::PracticeWindowProbe::score(*form).RightCount().isEmpty());
+    EXPECT_TRUE(tarnivo::PracticeWindowProbe::score(*form).TotalCount().isEmpty());
 
     EXPECT_EQ(form->selectedAnswerForm(), 0);
     int selected = 0;
@@ -282,7 +283,7 @@ TEST_F(PracticeWindow, StudentBandShowsEachEntryWholeOrVisiblyEndedNeverCutAtThe
         settle();
         const QString caption = QString::fromUtf8(entry.caption);
         const QFont designed = tk::toQFont(entry.label->design().font);
-        const tk::FittedText drawn = entry.label->drawnCaption();
+        const tk::FittedText drawn = tk::LabelProbe::drawnCaption(*entry.label);
 
         EXPECT_EQ(drawn.font.family(), designed.family()) << "the same face";
         EXPECT_EQ(drawn.font.weight(), designed.weight());
@@ -335,7 +336,7 @@ TEST_F(PracticeWindow, BeforeStartOnlyStartAndExitAnswer) {
     click(form->cmdSubmit);
     click(form->cmdNew);
     settle(300);
-    EXPECT_TRUE(form->score().TotalCount().isEmpty());
+    EXPECT_TRUE(tarnivo::PracticeWindowProbe::score(*form).TotalCount().isEmpty());
     EXPECT_EQ(form->lblProbCount.caption(), "0");
     EXPECT_EQ(form->lblProb[0].caption(), "0");
     EXPECT_TRUE(form->cmdStart.usable());

@@ -17,6 +17,18 @@
 #include "tests/support/test_app.h"
 #include "ui/practice/frm_tarnivo.h"
 
+namespace tarnivo {
+
+// The practice window's own state, which the window keeps and never shows as such.
+class PracticeWindowProbe {
+public:
+    static const SavedLayout& savedLayout(const frmTarnivo& form) { return form.savedLayout_; }
+    static Integer problemLimit(const frmTarnivo& form) { return form.problemLimit_; }
+    static const Score& score(const frmTarnivo& form) { return form.score_; }
+};
+
+}  // namespace tarnivo
+
 namespace practice_test {
 
 using tarnivo::frmTarnivo;

@@ -50,15 +50,15 @@ TEST(Counter, StartsEmptyCountsAndCarriesOnPastTheIntegerRange) {
     EXPECT_TRUE(c.isEmpty());
     EXPECT_EQ(c.value(), 0.0);
     c.increment();
-    EXPECT_TRUE(c.isInteger());
+    EXPECT_EQ(c, Counter(Integer(1))) << "a whole number";
     EXPECT_EQ(c.value(), 1.0);
 
     Counter high(Integer(32766));
     high.increment();
-    EXPECT_TRUE(high.isInteger());
+    EXPECT_EQ(high, Counter(Integer(32767))) << "still a whole number";
     high.increment();
-    EXPECT_FALSE(high.isInteger());
-    EXPECT_EQ(high.value(), 32768.0);
+    EXPECT_NE(high, Counter(Integer(32767)));
+    EXPECT_EQ(high.value(), 32768.0) << "past the whole-number range, so a floating value";
     high.increment();
     EXPECT_EQ(high.value(), 32769.0);
     EXPECT_EQ(signText(high.value()), " 32769");

@@ -5,6 +5,7 @@
 #include <typeinfo>
 
 #include "app/toolkit/forms.h"
+#include "app/toolkit/label.h"
 #include "app/toolkit/timer.h"
 
 namespace tarnivo::tk {
@@ -28,6 +29,12 @@ class TimerProbe {
 public:
     static bool running(const Timer& timer) { return timer.timer_->isActive(); }
     static int interval(const Timer& timer) { return timer.timer_->interval(); }
+};
+
+// A label's caption as it is drawn, shrunk or cut to fit.
+class LabelProbe {
+public:
+    static FittedText drawnCaption(const Label& label) { return label.drawnCaption(); }
 };
 
 }  // namespace tarnivo::tk

@@ -43,9 +43,6 @@ public:
     void shutdown();
     void CaptureSavedLayout();
 
-    [[nodiscard]] const SavedLayout& savedLayout() const { return savedLayout_; }
-    [[nodiscard]] Integer problemLimit() const { return problemLimit_; }
-    [[nodiscard]] const Score& score() const { return score_; }
     // The selected answer shape, or -1 when no option is selected.
     [[nodiscard]] int selectedAnswerForm() const;
     // Problems are drawn from this source from now on; tests hand in chosen draws.
@@ -94,6 +91,7 @@ public:
     tk::Label lblTeacher;
 
 private:
+    friend class PracticeWindowProbe;  // tests read the set's state that the window keeps to itself
     void placeControls();
     void connectEvents();
     void applySubmitOutcome(const SubmitOutcome& outcome);
