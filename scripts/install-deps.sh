@@ -3,7 +3,7 @@
 # Installs the Debian packages Tarnivo needs that are not installed yet.
 #   scripts/install-deps.sh run    what building and running the program needs
 #   scripts/install-deps.sh test   that, plus what the tests need (X server, Wayland compositor, printing,
-#                                  accessibility bus, packaging checks)
+#                                  accessibility bus, packaging checks, a desktop colour scheme)
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
@@ -13,7 +13,7 @@ run_packages=(libqt6widgets6 libqt6printsupport6 fonts-liberation fonts-dejavu-c
 run_packages+=(fonts-wqy-microhei)
 test_packages=(xvfb openbox xdotool x11-utils imagemagick cups cups-client printer-driver-cups-pdf
                poppler-utils desktop-file-utils appstream time dpkg-dev file tesseract-ocr clang-format
-               wmctrl lintian man-db weston qt6-wayland dbus dbus-x11 at-spi2-core python3-pyatspi)
+               wmctrl lintian man-db weston qt6-wayland dbus dbus-x11 at-spi2-core python3-pyatspi qt6ct)
 
 profile=${1:-run}
 wanted=("${build_packages[@]}" "${run_packages[@]}")
