@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "app/toolkit/design.h"
+
 class QPainter;
 class QWidget;
 
@@ -28,6 +30,8 @@ public:
     [[nodiscard]] virtual bool containerUsable() const = 0;
     // The window around this container has been unloaded.
     [[nodiscard]] virtual bool containerUnloaded() const = 0;
+    // The colour the painted controls inside stand on.
+    [[nodiscard]] virtual Colour backColor() const = 0;
 
     // The window's focus, as the controls inside see it.
     [[nodiscard]] virtual Control* focusedControl() const = 0;

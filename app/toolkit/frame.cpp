@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/toolkit/frame.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QStringList>
@@ -55,21 +54,22 @@ void Frame::paintedTextChanged() {
 
 void Frame::paintFrame(QPainter& painter) const {
     const QRect area = widget()->rect();
-    painter.fillRect(area, toQColor(design().backColor));
+    const QPalette scheme = schemeOn(design().backColor, widget()->palette());
+    painter.fillRect(area, toQColor(design().backColor, scheme));
     if (!design().borderless) {
         const QFont font = toQFont(FontSpec{});
         const QFontMetrics metrics(font);
         const int lineTop = metrics.height() / 2;
         // An etched line: dark, with a light line one pixel below and to the right.
         const QRect box(0, lineTop, area.width() - 1, area.height() - lineTop - 1);
-        fillBorder(painter, box, 1, QApplication::palette().color(QPalette::Dark));
-        fillBorder(painter, box.translated(1, 1), 1, QApplication::palette().color(QPalette::Light));
+        fillBorder(painter, box, 1, scheme.color(QPalette::Dark));
+        fillBorder(painter, box.translated(1, 1), 1, scheme.color(QPalette::Light));
         if (!caption().empty()) {
             const QString text = toQString(caption());
             const QRect textArea(6, 0, metrics.horizontalAdvance(text) + 4, metrics.height());
-            painter.fillRect(textArea, toQColor(design().backColor));
+            painter.fillRect(textArea, toQColor(design().backColor, scheme));
             painter.setFont(font);
-            painter.setPen(toQColor(design().foreColor));
+            painter.setPen(toQColor(design().foreColor, scheme));
             painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, text);
         }
     }

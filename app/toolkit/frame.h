@@ -23,6 +23,7 @@ public:
     [[nodiscard]] Control* focusedControl() const override { return container()->focusedControl(); }
     void placeFocusByProgram(const Control& control) override { container()->placeFocusByProgram(control); }
     void focusedControlLeaving(const Control& focused) override { container()->focusedControlLeaving(focused); }
+    [[nodiscard]] Colour backColor() const override { return design().backColor; }
     [[nodiscard]] bool canTakeFocus() const override { return false; }
 
     // Paints background, border and caption, then the painted controls inside.

@@ -53,15 +53,17 @@ void Label::fitToCaption() {
 void Label::paint(QPainter& painter) const {
     const QRect box = toQRect(left(), top(), width(), height());
     painter.setClipRect(box);
-    if (!design().transparent) painter.fillRect(box, toQColor(backColor_));
+    const QPalette scheme =
+        design().transparent ? schemeOnBackground(*container()) : schemeOn(backColor_, schemeOf(*container()));
+    if (!design().transparent) painter.fillRect(box, toQColor(backColor_, scheme));
     QRect textArea = box;
     if (design().bordered) {
-        fillBorder(painter, box, 1, Qt::black);
+        fillBorder(painter, box, 1, toQColor(colour::WindowText, scheme));
         textArea = box.adjusted(2, 1, -2, -1);
     }
     const FittedText shown = drawnCaption(textArea);
     painter.setFont(shown.font);
-    painter.setPen(toQColor(foreColor_));
+    painter.setPen(toQColor(foreColor_, scheme));
     const auto flags = static_cast<int>(toQAlignment(design().align) | Qt::AlignTop | Qt::TextSingleLine);
     painter.drawText(shown.area, flags, shown.text);
 }

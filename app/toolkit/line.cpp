@@ -20,7 +20,8 @@ void Line::setX2(float twips) {
 }
 
 void Line::paint(QPainter& painter) const {
-    QPen pen(toQColor(colour::WindowText), design().lineWidth, Qt::SolidLine, Qt::FlatCap);
+    QPen pen(toQColor(colour::WindowText, schemeOnBackground(*container())), design().lineWidth, Qt::SolidLine,
+             Qt::FlatCap);
     painter.setPen(pen);
     // A line that is not quite level steps from one pixel row to the next; smoothed, it does not.
     painter.setRenderHint(QPainter::Antialiasing);

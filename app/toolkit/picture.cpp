@@ -12,19 +12,19 @@
 namespace tarnivo::tk {
 
 namespace {
-// Pictures are black drawings on silver (192, 192, 192). Each pixel becomes black with
-// the coverage its grey stands for, so antialiased edges merge with any background.
-const QPixmap& keyedPixmap(const std::string& path) {
+// Pictures are black drawings on silver (192, 192, 192). Each pixel becomes the ink
+// colour with the coverage its grey stands for, so antialiased edges merge with any background.
+const QPixmap& keyedPixmap(const std::string& path, QColor ink = Qt::black) {
     static QHash<QString, QPixmap> cache;
-    const QString key = toQString(path);
+    const QString key = toQString(path) + QLatin1Char('#') + QString::number(ink.rgb(), 16);
     auto found = cache.find(key);
     if (found == cache.end()) {
-        QImage image = QImage(key).convertToFormat(QImage::Format_ARGB32);
+        QImage image = QImage(toQString(path)).convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < image.height(); ++y) {
             auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
             for (int x = 0; x < image.width(); ++x) {
                 const int grey = std::min(qGray(row[x]), 192);
-                row[x] = qRgba(0, 0, 0, (192 - grey) * 255 / 192);
+                row[x] = qRgba(ink.red(), ink.green(), ink.blue(), (192 - grey) * 255 / 192);
             }
         }
         found = cache.insert(key, QPixmap::fromImage(image));
@@ -44,7 +44,8 @@ void Picture::create(const Design& design) {
 }
 
 void Picture::paint(QPainter& painter) const {
-    const QPixmap& pixmap = keyedPixmap(design().picture);
+    const QPixmap& pixmap =
+        keyedPixmap(design().picture, toQColor(colour::WindowText, schemeOnBackground(*container())));
     if (pixmap.isNull()) return;
     const QRect box = toQRect(left(), top(), width(), height());
     // A scaled screen scales every picture, stretched or not.

@@ -7,7 +7,8 @@ namespace tarnivo::tk {
 
 // A picture from the program's resources, at its natural size or stretched to its box.
 // Pictures are black ink on silver (0xC0C0C0); the silver is left out, so the ink
-// stands on whatever is behind.
+// stands on whatever is behind, and the ink takes the window-text colour there, as the
+// lines beside the pictures do.
 class Picture : public Control {
 public:
     void paint(QPainter& painter) const override;

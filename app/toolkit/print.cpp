@@ -19,6 +19,7 @@
 #include "app/toolkit/dialogs.h"
 #include "app/toolkit/qt_bridge.h"
 #include "app/toolkit/window.h"
+#include "app/toolkit/window_widget.h"
 
 namespace tarnivo::tk {
 
@@ -27,6 +28,31 @@ namespace {
 // A window of about 600 pixels drawn four times over gives some 250 dots per inch across
 // a page: sharp text on paper without a huge file.
 constexpr qreal PaperScale = 4.0;
+
+// While the page is drawn, the window and its controls are in the standard light scheme,
+// whatever the desktop's: every desktop prints the same page, black on white and light
+// on toner. Nothing reaches the screen in between.
+class OnPaper {
+public:
+    explicit OnPaper(QWidget& window) : window_(window) {
+        const QPalette light = lightScheme();
+        QPalette everyRole;  // set role by role, so that no role is left to the desktop's scheme
+        for (int group = 0; group < QPalette::NColorGroups; ++group) {
+            for (int role = 0; role < QPalette::NColorRoles; ++role) {
+                const auto g = static_cast<QPalette::ColorGroup>(group);
+                const auto r = static_cast<QPalette::ColorRole>(role);
+                everyRole.setBrush(g, r, light.brush(g, r));
+            }
+        }
+        window_.setPalette(everyRole);
+    }
+    ~OnPaper() { WindowWidget::followDesktopScheme(window_); }
+    OnPaper(const OnPaper&) = delete;
+    OnPaper& operator=(const OnPaper&) = delete;
+
+private:
+    QWidget& window_;
+};
 
 QSizeF fittedSize(QSizeF image, QSizeF area) {
     const qreal scale = std::min(area.width() / image.width(), area.height() / image.height());
@@ -107,11 +133,12 @@ QImage windowImage(const Window& window) {
     const QSize client(toPixels(window.design().clientWidth), toPixels(window.design().clientHeight));
     QImage image(client * PaperScale, QImage::Format_RGB32);
     image.setDevicePixelRatio(PaperScale);
+    QWidget* widget = window.topLevelWidget();
+    const OnPaper paper(*widget);
     QPainter painter(&image);
-    painter.fillRect(QRect(QPoint(), client), toQColor(window.backColor()));
+    painter.fillRect(QRect(QPoint(), client), toQColor(window.backColor(), widget->palette()));
     window.paintControls(painter);
     // Each child draws itself whole, also where the shrunk window cuts it off on screen.
-    QWidget* widget = window.topLevelWidget();
     for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isWindow() || child->isHidden()) continue;
         child->render(&painter, child->pos(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);

@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QStyle>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
+#include "app/toolkit/container.h"
 #include "app/toolkit/twips.h"
 
 namespace tarnivo::tk {
@@ -22,12 +25,63 @@ QPalette::ColorRole systemRole(std::uint8_t index) {
 }
 }  // namespace
 
-QColor toQColor(Colour colour) {
-    if ((colour & 0x80000000U) != 0) {
-        return QApplication::palette().color(QPalette::Active, systemRole(static_cast<std::uint8_t>(colour & 0xFF)));
+QColor toQColor(Colour colour) { return toQColor(colour, QApplication::palette()); }
+
+QColor toQColor(Colour colour, const QPalette& scheme) {
+    if (isSystemColour(colour)) {
+        return scheme.color(QPalette::Active, systemRole(static_cast<std::uint8_t>(colour & 0xFF)));
     }
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>((colour >> 16) & 0xFF));
+}
+
+QPalette lightScheme() { return QApplication::style()->standardPalette(); }
+
+QPalette schemeOn(Colour background, const QPalette& scheme) {
+    return isSystemColour(background) ? scheme : lightScheme();
+}
+
+QPalette schemeOf(const Container& container) {
+    const QWidget* surface = container.surface();
+    return surface != nullptr ? surface->palette() : QApplication::palette();
+}
+
+QPalette schemeOnBackground(const Container& container) { return schemeOn(container.backColor(), schemeOf(container)); }
+
+double contrastRatio(const QColor& one, const QColor& other) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+QPalette focusVisible(const QPalette& scheme) {
+    constexpr double Visible = 3.0;
+    const QColor window = scheme.color(QPalette::Window);
+    const QColor button = scheme.color(QPalette::Button);
+    const auto shows = [&](const QColor& highlight) {
+        const QColor ring = highlight.darker(125);
+        return contrastRatio(ring, window) >= Visible && contrastRatio(ring, button) >= Visible;
+    };
+    QPalette roles;
+    QColor highlight = scheme.color(QPalette::Highlight);
+    if (shows(highlight)) return roles;
+    // Lighter on a dark scheme, darker on a light one, keeping the hue as long as it can.
+    const bool dark = contrastRatio(window, Qt::black) < contrastRatio(window, Qt::white);
+    for (int step = 0; step < 20 && !shows(highlight); ++step)
+        highlight = dark ? highlight.lighter(115) : highlight.darker(115);
+    if (!shows(highlight)) highlight = dark ? Qt::white : Qt::black;
+    roles.setColor(QPalette::Highlight, highlight);
+    // Selected text stays readable on the new highlight.
+    const QColor selected = scheme.color(QPalette::HighlightedText);
+    if (contrastRatio(selected, highlight) < 4.5)
+        roles.setColor(
+            QPalette::HighlightedText,
+            contrastRatio(highlight, Qt::black) > contrastRatio(highlight, Qt::white) ? Qt::black : Qt::white);
+    return roles;
 }
 
 QFont toQFont(const FontSpec& font) {

@@ -4,6 +4,7 @@
 // Conversions between the design's units and Qt's; used inside the toolkit and by tests.
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 #include <string>
@@ -14,7 +15,30 @@ class QPainter;
 
 namespace tarnivo::tk {
 
+class Container;
+
+// A system colour as the desktop's scheme has it now; a fixed colour as it is.
 QColor toQColor(Colour colour);
+// A system colour as `scheme` has it; a fixed colour as it is.
+QColor toQColor(Colour colour, const QPalette& scheme);
+inline bool isSystemColour(Colour colour) { return (colour & 0x80000000U) != 0; }
+// The standard light scheme that the design's colours were chosen with: black text on
+// light grey. The print is always drawn in it.
+QPalette lightScheme();
+// The scheme for what is drawn on `background`. On one of the design's fixed colours,
+// which are all light, that is the light scheme, so text, lines and borders on them stay
+// black whatever the desktop's scheme; on a system colour it is `scheme` itself.
+QPalette schemeOn(Colour background, const QPalette& scheme);
+// The scheme of the container's surface: the desktop's on screen, the light one on paper.
+QPalette schemeOf(const Container& container);
+// The scheme for text, lines and pictures drawn straight on the container's background.
+QPalette schemeOnBackground(const Container& container);
+// How far apart two colours read, as WCAG measures it: 1 (the same) to 21 (black on white).
+double contrastRatio(const QColor& one, const QColor& other);
+// The roles a window sets over the desktop's scheme so that the focus ring, which
+// styles draw in a darker shade of the highlight colour, shows at least 3:1 on the
+// window and on the buttons: none when the scheme's own highlight does.
+QPalette focusVisible(const QPalette& scheme);
 QFont toQFont(const FontSpec& font);
 QRect toQRect(float left, float top, float width, float height);
 // The horizontal part of a text alignment.

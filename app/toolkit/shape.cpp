@@ -9,7 +9,8 @@ namespace tarnivo::tk {
 
 void Shape::paint(QPainter& painter) const {
     // The outline lies inside the shape's box.
-    fillBorder(painter, toQRect(left(), top(), width(), height()), design().lineWidth, toQColor(colour::WindowText));
+    fillBorder(painter, toQRect(left(), top(), width(), height()), design().lineWidth,
+               toQColor(colour::WindowText, schemeOnBackground(*container())));
 }
 
 }  // namespace tarnivo::tk

@@ -45,9 +45,13 @@ void TextBox::textChanged() {
 void TextBox::setBackColor(Colour colour) {
     backColor_ = colour;
     if (edit_ == nullptr) return;
-    QPalette palette = edit_->palette();
-    palette.setColor(QPalette::Base, toQColor(colour));
-    palette.setColor(QPalette::Text, Qt::black);
+    // A palette that sets no colour leaves the box to the window's scheme, text and
+    // background together; a fixed colour takes the text colour that reads on it.
+    QPalette palette;
+    if (!isSystemColour(colour)) {
+        palette.setColor(QPalette::Base, toQColor(colour));
+        palette.setColor(QPalette::Text, lightScheme().color(QPalette::Text));
+    }
     edit_->setPalette(palette);
 }
 

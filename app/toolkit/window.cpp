@@ -175,7 +175,7 @@ void Window::placeFocusByProgram(const Control& control) {
 }
 
 void Window::paintClient(QPainter& painter) const {
-    painter.fillRect(widget_->rect(), toQColor(backColor_));
+    painter.fillRect(widget_->rect(), toQColor(backColor_, widget_->palette()));
     paintControls(painter);
 }
 

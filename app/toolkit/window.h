@@ -36,7 +36,7 @@ public:
     [[nodiscard]] const WindowDesign& design() const { return design_; }
     [[nodiscard]] const std::string& caption() const { return caption_; }
     void setCaption(std::string_view caption);
-    [[nodiscard]] Colour backColor() const { return backColor_; }
+    [[nodiscard]] Colour backColor() const override { return backColor_; }
     void setBackColor(Colour colour);
     [[nodiscard]] bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);

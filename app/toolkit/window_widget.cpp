@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/toolkit/window_widget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QPainter>
 
 #include "app/toolkit/dispatch.h"
+#include "app/toolkit/qt_bridge.h"
 
 namespace tarnivo::tk {
 
@@ -14,7 +16,10 @@ constexpr const char* OwnerProperty = "tarnivoWindow";
 
 WindowWidget::WindowWidget(WindowEvents& owner) : owner_(owner) {
     setProperty(OwnerProperty, QVariant::fromValue(static_cast<void*>(&owner)));
+    followDesktopScheme(*this);
 }
+
+void WindowWidget::followDesktopScheme(QWidget& window) { window.setPalette(focusVisible(QApplication::palette())); }
 
 WindowEvents* WindowWidget::windowOf(const QWidget* widget) {
     if (widget == nullptr) return nullptr;
@@ -25,6 +30,8 @@ WindowEvents* WindowWidget::windowOf(const QWidget* widget) {
 
 bool WindowWidget::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) owner_.activated();
+    // The desktop's scheme changed while the program runs.
+    if (event->type() == QEvent::ApplicationPaletteChange) followDesktopScheme(*this);
     return QWidget::event(event);
 }
 

@@ -14,6 +14,8 @@ public:
     explicit WindowWidget(WindowEvents& owner);
     // The window a widget belongs to, or null for widgets outside the program's windows.
     static WindowEvents* windowOf(const QWidget* widget);
+    // The window and its controls take the desktop's scheme, with a focus ring that shows.
+    static void followDesktopScheme(QWidget& window);
 
 protected:
     bool event(QEvent* event) override;
