@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/program/x_desktop.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
@@ -95,7 +96,24 @@ std::string XDesktop::report() const {
 QProcessEnvironment XDesktop::environment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DISPLAY", display_);
+    if (!schemeConfig_.isEmpty()) {
+        environment.insert("QT_QPA_PLATFORMTHEME", "qt6ct");
+        environment.insert("XDG_CONFIG_HOME", schemeConfig_);
+    }
     return environment;
+}
+
+bool XDesktop::useColourScheme(const QString& schemeFile) {
+    if (QStandardPaths::findExecutable("qt6ct").isEmpty()) return false;
+    static int serial = 0;
+    schemeConfig_ = startupFolder_.filePath("scheme-" + QString::number(++serial));
+    QDir().mkpath(schemeConfig_ + "/qt6ct");
+    QFile settings(schemeConfig_ + "/qt6ct/qt6ct.conf");
+    if (!settings.open(QIODevice::WriteOnly)) return false;
+    settings.write(QString("[Appearance]\ncolor_scheme_path=%1\ncustom_palette=%2\nstyle=Fusion\n")
+                       .arg(schemeFile, schemeFile.isEmpty() ? "false" : "true")
+                       .toUtf8());
+    return true;
 }
 
 QSize XDesktop::screenSize() const {

@@ -31,8 +31,13 @@ public:
     [[nodiscard]] QString display() const { return display_; }
     // What the X server and the window manager said, for a failure report.
     [[nodiscard]] std::string report() const;
-    // The environment for a program on this desktop: the caller's, with DISPLAY set.
+    // The environment for a program on this desktop: the caller's, with DISPLAY set, and
+    // the colour scheme's platform theme once one is chosen.
     [[nodiscard]] QProcessEnvironment environment() const;
+    // Programs started from now on get their colours as a desktop hands them over: through
+    // the qt6ct platform theme, with the scheme file given (qt6ct's format), or with none
+    // for the style's own. Fusion is the style either way. False when qt6ct is missing.
+    bool useColourScheme(const QString& schemeFile);
     [[nodiscard]] QSize screenSize() const;
 
     // Runs an X client tool to the end; its standard output, trimmed. Failures give "".
@@ -66,6 +71,7 @@ private:
     QProcess xvfb_;
     QProcess windowManager_;
     QString display_;
+    QString schemeConfig_;  // XDG_CONFIG_HOME holding qt6ct's settings; empty for no platform theme
 };
 
 }  // namespace tarnivo::testing

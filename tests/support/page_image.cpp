@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/page_image.h"
 
+#include <QHash>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "app/toolkit/qt_bridge.h"
 
 namespace tarnivo::testing {
 
@@ -85,6 +92,57 @@ PixelTest near(QRgb colour, int tolerance) {
                std::abs(qGreen(pixel) - qGreen(colour)) <= tolerance &&
                std::abs(qBlue(pixel) - qBlue(colour)) <= tolerance;
     };
+}
+
+QRgb commonColour(const QImage& image, const QRect& area) {
+    QHash<QRgb, int> counts;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) ++counts[image.pixel(x, y) & 0xFFFFFFU];
+    QRgb common = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            common = it.key();
+            most = it.value();
+        }
+    }
+    return common;
+}
+
+namespace {
+// The fourth strongest of the ratios, so that no stray pixel decides; 1 when there are fewer.
+double fourthStrongest(std::vector<double> ratios) {
+    constexpr std::size_t Strongest = 4;
+    if (ratios.size() < Strongest) return 1.0;
+    std::nth_element(ratios.begin(), ratios.begin() + Strongest - 1, ratios.end(), std::greater<>());
+    return ratios[Strongest - 1];
+}
+}  // namespace
+
+double inkContrast(const QImage& image, const QRect& area) {
+    const QColor background(commonColour(image, area));
+    std::vector<double> ratios;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ratios.push_back(tk::contrastRatio(image.pixelColor(x, y), background));
+    return fourthStrongest(std::move(ratios));
+}
+
+double focusContrast(const QImage& focused, const QImage& unfocused, const QRect& control) {
+    const QRect around = control.adjusted(-3, -3, 3, 3);
+    const QRect inner = control.adjusted(2, 2, -2, -2);
+    // The surface beside the control, left of it: the most common colour of that strip.
+    const QColor surface(commonColour(unfocused, QRect(around.left() - 6, control.top(), 6, control.height())));
+    std::vector<double> ratios;
+    for (int y = around.top(); y <= around.bottom(); ++y) {
+        for (int x = around.left(); x <= around.right(); ++x) {
+            if (inner.contains(x, y) || focused.pixel(x, y) == unfocused.pixel(x, y)) continue;
+            ratios.push_back(tk::contrastRatio(focused.pixelColor(x, y), surface));
+        }
+    }
+    return fourthStrongest(std::move(ratios));
 }
 
 }  // namespace tarnivo::testing

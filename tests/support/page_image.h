@@ -30,6 +30,17 @@ int countPixels(const QImage& image, const QRect& area, const PixelTest& test);
 // scaled to the first's size: near 0 when they show the same picture.
 double meanDifference(const QImage& image, const QImage& other);
 
+// The colour most pixels inside `area` have: what the rest stands on.
+QRgb commonColour(const QImage& image, const QRect& area);
+// How the ink inside `area` (text, lines, pictures) reads against the colour most of the
+// area has, as WCAG measures contrast, by the fourth strongest pixel, so that no stray
+// pixel decides. 1 when there is no ink.
+double inkContrast(const QImage& image, const QRect& area);
+// How a focus indicator reads: the contrast, against the surface beside the control, of
+// the pixels at its edge (two pixels in, three out) that the focus changed, by the fourth
+// strongest. 1 when the focus changed nothing there.
+double focusContrast(const QImage& focused, const QImage& unfocused, const QRect& control);
+
 // Colour tests with room for smoothing and compression.
 PixelTest near(QRgb colour, int tolerance = 40);
 
