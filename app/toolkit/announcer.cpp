@@ -37,20 +37,43 @@ std::vector<const Control*> Announcer::liveControls(const Window& window) {
 }
 
 void Announcer::queue(const Control& control) {
-    if (std::find(pending_.begin(), pending_.end(), &control) != pending_.end()) return;
-    if (pending_.empty()) QTimer::singleShot(0, window_.surface(), [this] { announce(); });
-    pending_.push_back(&control);
+    const QString value = valueOf(control);
+    const auto found =
+        std::find_if(pending_.begin(), pending_.end(), [&control](const Pending& p) { return p.control == &control; });
+    if (found != pending_.end()) {
+        found->value = value;
+        return;
+    }
+    pending_.push_back({&control, value});
+    schedule();
 }
 
+void Announcer::say(const QString& words) {
+    words_ << words;
+    schedule();
+}
+
+void Announcer::schedule() {
+    if (scheduled_) return;
+    scheduled_ = true;
+    QTimer::singleShot(0, window_.surface(), [this] { announce(); });
+}
+
+// A control hidden since it changed is still news: the last answer's verdicts are heard
+// although the end-of-set screen has hidden the boxes by then.
 void Announcer::announce() {
+    scheduled_ = false;
     QStringList parts;
     for (const Control* control : liveControls(window_)) {
-        if (std::find(pending_.begin(), pending_.end(), control) == pending_.end() || !control->shownOnScreen())
-            continue;
-        const QString value = valueOf(*control);
+        const auto found = std::find_if(pending_.begin(), pending_.end(),
+                                        [control](const Pending& p) { return p.control == control; });
+        if (found == pending_.end()) continue;
+        const QString value = control->shownOnScreen() ? valueOf(*control) : found->value;
         if (!value.isEmpty()) parts << toQString(control->design().announceAs) + QLatin1Char(' ') + value;
     }
+    parts << words_;
     pending_.clear();
+    words_.clear();
     if (parts.isEmpty()) return;
     line_ = parts.join(QStringLiteral(", "));
     QAccessibleEvent named(this, QAccessible::NameChanged);

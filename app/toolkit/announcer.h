@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QStringList>
 #include <vector>
 
 #include "app/toolkit/accessible_leaf.h"
@@ -22,6 +23,8 @@ public:
 
     // The control's new value is announced once the current event is done.
     void queue(const Control& control);
+    // Ends the line announced once the current event is done with the window's own words.
+    void say(const QString& words);
     // The controls whose changes are announced, in reading order.
     [[nodiscard]] static std::vector<const Control*> liveControls(const Window& window);
 
@@ -33,9 +36,16 @@ public:
     [[nodiscard]] QAccessible::State state() const override;
 
 private:
+    struct Pending {
+        const Control* control;
+        QString value;  // what it said when it changed, for a control hidden since
+    };
+    void schedule();
     void announce();
     const Window& window_;
-    std::vector<const Control*> pending_;
+    std::vector<Pending> pending_;
+    QStringList words_;
+    bool scheduled_ = false;
     QString line_;
 };
 

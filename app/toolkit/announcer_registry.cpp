@@ -7,6 +7,7 @@
 #include <map>
 
 #include "app/toolkit/announcer.h"
+#include "app/toolkit/qt_bridge.h"
 #include "app/toolkit/window.h"
 
 namespace tarnivo::tk {
@@ -41,6 +42,11 @@ void AnnouncerRegistry::changed(const Control& control) {
     // Nothing is announced while the window is being built, hidden or waiting behind another.
     if (window == nullptr || !control.shownOnScreen() || !control.usable() || !QAccessible::isActive()) return;
     if (Announcer* announcer = of(*window)) announcer->queue(control);
+}
+
+void AnnouncerRegistry::say(const Window& window, const std::string& words) {
+    if (!window.visible() || !window.enabled() || !QAccessible::isActive()) return;
+    if (Announcer* announcer = of(window)) announcer->say(toQString(words));
 }
 
 }  // namespace tarnivo::tk

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
+
 namespace tarnivo::tk {
 
 class Announcer;
@@ -15,6 +17,9 @@ public:
     static Announcer* of(const Window& window);
     // The control's new value is announced once the current event is done.
     static void changed(const Control& control);
+    // Ends the line a screen reader hears from the window once the current event is done
+    // with the window's own words.
+    static void say(const Window& window, const std::string& words);
 };
 
 }  // namespace tarnivo::tk

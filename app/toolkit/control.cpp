@@ -135,7 +135,8 @@ void Container::stackControls() {
 void Container::paintControls(QPainter& painter) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         const Control* control = *it;
-        if (control->widget() == nullptr && control->visible()) {
+        // A widget control draws on its container only what stands beside its widget.
+        if (control->visible()) {
             painter.save();
             control->paint(painter);
             painter.restore();

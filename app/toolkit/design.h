@@ -56,6 +56,8 @@ struct Design {
     bool autoSize = false;                 // labels: width follows the caption
     bool transparent = false;              // labels: no background
     bool shrinkToFit = false;              // labels: a caption too wide is drawn smaller, then ended by "…"
+    bool wordWrap = false;                 // labels: a caption too wide goes on over more lines
+    bool asciiDigits = false;              // text boxes: digits of every script become 0-9 as they are typed
     std::string picture;                   // pictures: resource path
     bool stretch = false;                  // pictures: scale to the box
     bool selected = false;                 // option buttons: selected at load

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/toolkit/frame.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QStringList>
@@ -8,6 +10,8 @@
 #include <QWidget>
 
 #include "app/toolkit/accessible_painted_control.h"
+#include "app/toolkit/dispatch.h"
+#include "app/toolkit/picture.h"
 #include "app/toolkit/qt_bridge.h"
 
 namespace tarnivo::tk {
@@ -20,6 +24,10 @@ protected:
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
         owner_.paintFrame(painter);
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) owner_.mousePressed(event->position().toPoint());
+        QWidget::mousePressEvent(event);
     }
 
 private:
@@ -50,6 +58,19 @@ void Frame::paintedTextChanged() {
         phrasePending_ = false;
         widget()->setAccessibleDescription(toQString(phrase()));
     });
+}
+
+void Frame::mousePressed(const QPoint& pixel) const {
+    for (Control* control : controls()) {
+        auto* picture = dynamic_cast<Picture*>(control);
+        if (picture == nullptr || !picture->visible() || !picture->onMouseDown) continue;
+        const QRect box = toQRect(picture->left(), picture->top(), picture->width(), picture->height());
+        if (!box.contains(pixel)) continue;
+        const float x = static_cast<float>(pixel.x()) * TwipsPerPixel - picture->left();
+        const float y = static_cast<float>(pixel.y()) * TwipsPerPixel - picture->top();
+        dispatch([picture, x, y] { picture->onMouseDown(x, y); });
+        return;
+    }
 }
 
 void Frame::paintFrame(QPainter& painter) const {

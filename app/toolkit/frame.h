@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPoint>
 #include <string>
 
 #include "app/toolkit/widget_control.h"
@@ -33,6 +34,10 @@ public:
     // current event is done, so that a whole new problem is heard once.
     void paintedTextChanged() override;
     [[nodiscard]] std::string phrase() const;
+
+    // A press of the left mouse button at a pixel of the frame: the topmost picture there
+    // that answers presses gets it.
+    void mousePressed(const QPoint& pixel) const;
 
 protected:
     void create(const Design& design) override;

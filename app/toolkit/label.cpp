@@ -64,7 +64,8 @@ void Label::paint(QPainter& painter) const {
     const FittedText shown = drawnCaption(textArea);
     painter.setFont(shown.font);
     painter.setPen(toQColor(foreColor_, scheme));
-    const auto flags = static_cast<int>(toQAlignment(design().align) | Qt::AlignTop | Qt::TextSingleLine);
+    const auto lines = design().wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine;
+    const auto flags = static_cast<int>(toQAlignment(design().align) | Qt::AlignTop | lines);
     painter.drawText(shown.area, flags, shown.text);
 }
 

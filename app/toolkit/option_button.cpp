@@ -3,6 +3,7 @@
 
 #include <QFocusEvent>
 #include <QHelpEvent>
+#include <QPainter>
 #include <QRadioButton>
 #include <QToolTip>
 
@@ -22,6 +23,17 @@ protected:
         if (event->type() != QEvent::ToolTip || accessibleName().isEmpty()) return QRadioButton::event(event);
         QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), accessibleName(), this);
         return true;
+    }
+    // The style's own focus mark on a radio button without a caption is faint; a ring as
+    // strong as a push button's shows where the keyboard is.
+    void paintEvent(QPaintEvent* event) override {
+        QRadioButton::paintEvent(event);
+        if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
     }
     void focusOutEvent(QFocusEvent* event) override {
         QRadioButton::focusOutEvent(event);

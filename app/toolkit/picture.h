@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+
 #include "app/toolkit/control.h"
 
 namespace tarnivo::tk {
@@ -11,6 +13,9 @@ namespace tarnivo::tk {
 // lines beside the pictures do.
 class Picture : public Control {
 public:
+    // A press of the left mouse button on the picture, at x and y twips from its corner.
+    std::function<void(float x, float y)> onMouseDown;
+
     void paint(QPainter& painter) const override;
 
 protected:

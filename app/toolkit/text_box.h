@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QRect>
 #include <functional>
 #include <string>
 
@@ -14,12 +15,21 @@ namespace tarnivo::tk {
 // deleted, pasted or set by the program.
 class TextBox : public WidgetControl {
 public:
+    // A verdict shown as a sign beside the box, so that it never rests on colour alone.
+    enum class Mark { None, Right, Wrong };
+
     std::function<void()> onChange;
 
     [[nodiscard]] std::string text() const;  // UTF-8
     void setText(const std::string& text);
     [[nodiscard]] Colour backColor() const { return backColor_; }
     void setBackColor(Colour colour);
+    [[nodiscard]] Mark mark() const { return mark_; }
+    void setMark(Mark mark);
+    // Where the mark stands: just right of the box, level with its top, clear of its text.
+    [[nodiscard]] QRect markArea() const;
+
+    void paint(QPainter& painter) const override;
 
 protected:
     void create(const Design& design) override;
@@ -28,6 +38,7 @@ private:
     void textChanged();
     QLineEdit* edit_ = nullptr;
     Colour backColor_ = 0;
+    Mark mark_ = Mark::None;
     bool settingText_ = false;
 };
 

@@ -58,6 +58,13 @@ const Control* WidgetControl::focusedWithin() const {
     return nullptr;
 }
 
+// Qt would hand the focus on to the next widget at once, and the program then moves it on
+// again: a screen reader hears a burst of focus moves and speaks none of them. The focus
+// is dropped instead, so that it lands once, where the program or the tab order puts it.
+void WidgetControl::dropFocus(const Control* focused) {
+    if (focused != nullptr && focused->widget() != nullptr) focused->widget()->clearFocus();
+}
+
 void WidgetControl::applyGeometry() {
     if (widget_ != nullptr) widget_->setGeometry(toQRect(left(), top(), width(), height()));
 }
@@ -65,6 +72,7 @@ void WidgetControl::applyGeometry() {
 void WidgetControl::applyVisible() {
     if (widget_ == nullptr) return;
     const Control* focused = visible() ? nullptr : focusedWithin();
+    dropFocus(focused);
     widget_->setVisible(visible());
     if (focused != nullptr) container()->focusedControlLeaving(*focused);
 }
@@ -72,6 +80,7 @@ void WidgetControl::applyVisible() {
 void WidgetControl::applyEnabled() {
     if (widget_ == nullptr) return;
     const Control* focused = enabled() ? nullptr : focusedWithin();
+    dropFocus(focused);
     widget_->setEnabled(enabled());
     if (focused != nullptr) container()->focusedControlLeaving(*focused);
 }

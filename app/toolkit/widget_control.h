@@ -28,6 +28,7 @@ protected:
     [[nodiscard]] const Control* focusedWithin() const;
 
 private:
+    static void dropFocus(const Control* focused);
     QWidget* widget_ = nullptr;
 };
 

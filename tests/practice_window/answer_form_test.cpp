@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The answer-shape options: what each one shows, hides, presets and moves.
+#include <QPalette>
+#include <cstdlib>
+
 #include "app/runtime/errors.h"
 #include "tests/practice_window/practice_fixture.h"
 
@@ -127,6 +130,48 @@ TEST_F(AnswerForms, FirstBoxTheStudentTypesInto) {
         EXPECT_TRUE(box.visible()) << "shape " << shape;
         EXPECT_EQ(box.text(), "") << "shape " << shape;
     }
+}
+
+TEST_F(AnswerForms, APressOnAFormulaChoosesItsShapeAndTheFocusRingShows) {
+    click(form->cmdStart);
+    // Rows of the formula picture, in its pixels: the middle of each formula, then the
+    // gaps between them, which count for the nearer formula.
+    const std::vector<std::pair<int, int>> presses{{27, 0},  {78, 1}, {130, 2}, {165, 3}, {195, 4}, {222, 5},
+                                                   {262, 6}, {52, 0}, {55, 1},  {110, 2}, {240, 6}, {290, 6}};
+    QWidget* column = widgetOf(form->Frame1);
+    const int pictureLeft = tk::toPixels(form->Image4.left());
+    for (const auto& [row, shape] : presses) {
+        SCOPED_TRACE("row " + std::to_string(row));
+        chooseForm(shape == 0 ? 1 : 0);
+        QTest::mouseClick(column, Qt::LeftButton, {}, QPoint(pictureLeft + 22, tk::toPixels(form->Image4.top()) + row));
+        settle();
+        EXPECT_EQ(form->selectedAnswerForm(), shape);
+        EXPECT_EQ(focused(), &form->optAnswerForm[static_cast<std::size_t>(shape)]);
+        EXPECT_EQ(areaOf(*form), ShapeFromDesign[static_cast<std::size_t>(shape)]);
+    }
+    // The focused option is ringed in the highlight colour, at least as boldly as a push button.
+    const auto ringPixels = [](const tk::Control& control) {
+        QWidget* widget = widgetOf(control);
+        const QImage image = widget->grab().toImage();
+        const QColor highlight = widget->palette().color(QPalette::Highlight);
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += std::abs(c.red() - highlight.red()) + std::abs(c.green() - highlight.green()) +
+                                     std::abs(c.blue() - highlight.blue()) <
+                                 60
+                             ? 1
+                             : 0;
+            }
+        return count;
+    };
+    const int optionRing = ringPixels(form->optAnswerForm[6]);
+    form->cmdSubmit.setFocus();
+    settle();
+    EXPECT_GT(optionRing, 0);
+    EXPECT_GE(optionRing, ringPixels(form->cmdSubmit));
+    EXPECT_EQ(ringPixels(form->optAnswerForm[6]), 0) << "the ring stays after the focus left";
 }
 
 TEST_F(AnswerForms, AShapeOutsideTheSevenChangesNothing) {

@@ -2,6 +2,9 @@
 // Start, Next, Submit, Exit and the keyboard, through the window's own controls.
 #include "tests/practice_window/practice_fixture.h"
 #include "tests/support/toolkit_probes.h"
+#include "tests/support/verdict_sign.h"
+
+#include <QInputMethodEvent>
 
 namespace practice_test {
 namespace {
@@ -181,6 +184,124 @@ TEST_F(Behaviour, AWrongAnswerUnderAShapeWithoutCoefficientFocusesTheFirstShownB
         EXPECT_EQ(colours(), (std::array<tk::Colour, 3>{Green, Green, Green}));
         expectScoreLabels(" 1", " 2", " 50%");
     }
+}
+
+using tarnivo::testing::SignSeen;
+using Signs = std::array<SignSeen, 3>;
+
+TEST_F(Behaviour, EachMarkedBoxShowsASignAndAWrongPartTheShapeLeavesOutIsNamed) {
+    useDraws(KeyWithoutOne);  // 3√6 / 5
+    start();
+    const auto signs = [this] {
+        const QImage answer = widgetOf(form->fraAnswer)->grab().toImage();
+        Signs seen{};
+        for (std::size_t box = 0; box < 3; ++box)
+            seen[box] = tarnivo::testing::signIn(answer, form->txtAnswer[box].markArea());
+        return seen;
+    };
+    const auto lineShown = [this] { return form->Label5.shownOnScreen() && form->lblHiddenPart.shownOnScreen(); };
+
+    // The shape "a" leaves out the number under the root and the denominator, which are not 1 here.
+    chooseForm(4);
+    typeInto(0, "3");
+    click(form->cmdSubmit);
+    tarnivo::testing::grabWindow(*form, "practice-wrong-shape");
+    EXPECT_EQ(colours()[0], Green);
+    EXPECT_EQ(signs(), (Signs{SignSeen::Tick, SignSeen::None, SignSeen::None}));
+    EXPECT_EQ(texts(), (std::array<std::string, 3>{"3", "1", "1"}));
+    EXPECT_FALSE(form->txtAnswer[1].visible());
+    EXPECT_FALSE(form->txtAnswer[2].visible());
+    EXPECT_TRUE(lineShown());
+    EXPECT_EQ(form->lblHiddenPart.caption(), "the answer also has a number under the root and a denominator.");
+    EXPECT_TRUE(form->cmdSubmit.enabled());
+    EXPECT_FALSE(form->cmdNew.enabled());
+    expectScoreLabels("0", "0", "0%");
+
+    // A new shape empties the boxes, and the signs and the line go with what they marked.
+    chooseForm(0);
+    EXPECT_EQ(signs(), (Signs{}));
+    EXPECT_FALSE(lineShown());
+
+    // A five-digit coefficient: its sign stands beside the box, clear of every box.
+    typeInto(0, "27000");
+    typeInto(1, "6");
+    typeInto(2, "5");
+    click(form->cmdSubmit);
+    tarnivo::testing::grabWindow(*form, "practice-signs");
+    EXPECT_EQ(colours(), (std::array<tk::Colour, 3>{Red, Green, Green}));
+    EXPECT_EQ(signs(), (Signs{SignSeen::Cross, SignSeen::Tick, SignSeen::Tick}));
+    EXPECT_FALSE(lineShown());
+    const QRect frame = widgetOf(form->fraAnswer)->rect();
+    for (const tk::TextBox& marked : form->txtAnswer) {
+        EXPECT_TRUE(frame.contains(marked.markArea())) << marked.fullName();
+        for (const tk::TextBox& box : form->txtAnswer)
+            EXPECT_FALSE(marked.markArea().intersects(widgetOf(box)->geometry())) << marked.fullName();
+    }
+
+    typeInto(0, "3");
+    click(form->cmdSubmit);
+    EXPECT_EQ(signs(), (Signs{SignSeen::Tick, SignSeen::Tick, SignSeen::Tick}));
+    click(form->cmdNew);
+    EXPECT_EQ(signs(), (Signs{}));
+    EXPECT_EQ(colours(), (std::array<tk::Colour, 3>{PaleCyan, PaleCyan, PaleCyan}));
+}
+
+TEST_F(Behaviour, DigitsOfOtherScriptsBecomeZeroToNineAsTheyAreTyped) {
+    useDraws(KeyWithoutOne);  // 3√6 / 5
+    start();
+    struct Case {
+        const char* typed;
+        const char* held;
+        tk::Colour colour;
+    };
+    const std::vector<Case> cases{
+        {"３", "3", Green},     // full-width, from an input method for Chinese, Japanese or Korean
+        {"٣", "3", Green},      // Arabic-Indic
+        {"۳", "3", Green},      // Eastern Arabic-Indic
+        {"३", "3", Green},      // Devanagari
+        {"０３", "03", Red},    // a leading zero stays wrong
+        {"＋３", "＋3", Red},   // so does a sign
+        {"３.０", "3.0", Red},  // and a decimal point
+        {"Ⅲ", "Ⅲ", Red},        // a Roman numeral is no decimal digit
+        {"³", "³", Red},        // nor is a superscript
+    };
+    QWidget* box = widgetOf(form->txtAnswer[0]);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        // An input method hands the box what was composed, over the selected old text.
+        click(form->txtAnswer[0]);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QInputMethodEvent composed;
+        composed.setCommitString(QString::fromUtf8(c.typed));
+        QApplication::sendEvent(box, &composed);
+        EXPECT_EQ(form->txtAnswer[0].text(), c.held);
+        typeInto(1, "7");
+        click(form->cmdSubmit);
+        EXPECT_EQ(colours()[0], c.colour);
+    }
+}
+
+TEST_F(Behaviour, EnterInAnAnswerBoxPressesSubmitWhileItIsEnabled) {
+    useDraws(KeyWithoutOne);  // 3√6 / 5
+    start();
+    typeInto(0, "3");
+    QTest::keyClick(widgetOf(form->txtAnswer[0]), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(tarnivo::PracticeWindowProbe::score(*form).TotalCount().value(), 1.0);
+    EXPECT_EQ(colours(), (std::array<tk::Colour, 3>{Green, Red, Red}));
+    typeInto(1, "6");
+    typeInto(2, "5");
+    QTest::keyClick(widgetOf(form->txtAnswer[2]), Qt::Key_Enter, Qt::KeypadModifier);
+    settle();
+    EXPECT_EQ(tarnivo::PracticeWindowProbe::score(*form).TotalCount().value(), 2.0);
+    ASSERT_TRUE(form->cmdNew.enabled());
+    EXPECT_EQ(focused(), &form->cmdNew);
+    // Submit is disabled now: Enter in a box presses nothing.
+    click(form->txtAnswer[0]);
+    QTest::keyClick(widgetOf(form->txtAnswer[0]), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(tarnivo::PracticeWindowProbe::score(*form).TotalCount().value(), 2.0);
+    EXPECT_EQ(form->lblProbCount.caption(), "1");
 }
 
 TEST_F(Behaviour, AccessKeysPressSubmitAndNextOnlyWhileEnabled) {

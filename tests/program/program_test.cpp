@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <iostream>
 #include <memory>
@@ -33,6 +34,7 @@
 #include "tests/support/cups_test_server.h"
 #include "tests/support/page_image.h"
 #include "tests/support/test_app.h"
+#include "tests/support/verdict_sign.h"
 
 namespace tarnivo::testing {
 namespace {
@@ -42,6 +44,7 @@ const QString PracticeTitle = "Tarnivo Practice";
 const QString Screens = TARNIVO_BUILD_DIR "/screens/";
 const QColor Green = tk::toQColor(tk::colour::Green);
 const QColor PaleCyan = tk::toQColor(tk::colour::PaleCyan);
+const QColor Red = tk::toQColor(tk::colour::Red);
 const QColor LightYellow = tk::toQColor(tk::colour::LightYellow);
 
 // A box of the practice window's layout, in twips from its client area's corner.
@@ -52,6 +55,10 @@ QRect twips(float left, float top, float width, float height) {
 // fraAnswer and fraStudentData hold these, so their corners are added.
 const QRect AnswerBoxes[3] = {twips(405 + 1830, 2265 + 1365, 1065, 540), twips(405 + 3585, 2265 + 1380, 1065, 540),
                               twips(405 + 2745, 2265 + 2250, 1065, 540)};
+// Where each box shows its verdict sign: just right of the box, level with its top.
+const QRect SignAreas[3] = {twips(405 + 1830 + 1065 + 15, 2265 + 1365 + 30, 165, 165),
+                            twips(405 + 3585 + 1065 + 15, 2265 + 1380 + 30, 165, 165),
+                            twips(405 + 2745 + 1065 + 15, 2265 + 2250 + 30, 165, 165)};
 const QRect StartButton = twips(7215, 2055, 1215, 495);
 const QRect SubmitButton = twips(5505, 3165, 1215, 495);
 const QRect NextButton = twips(5490, 3720, 1215, 495);
@@ -120,6 +127,18 @@ protected:
     std::unique_ptr<QProcess> program;
 };
 
+// A student who cannot tell red from green sees the screen as greys: the signs beside the
+// boxes must tell the verdicts apart on their own.
+void expectSignsInGrey(const QImage& screen, QPoint client, const std::array<SignSeen, 3>& expected) {
+    const QImage grey = screen.convertToFormat(QImage::Format_Grayscale8);
+    grey.save(Screens + "program-marked-grey.png");
+    for (std::size_t box = 0; box < 3; ++box) {
+        const SignSeen seen = signIn(grey, SignAreas[box].translated(client).adjusted(-1, -1, 1, 1));
+        EXPECT_EQ(seen, expected[box]) << "box " << box << " shows " << nameOf(seen) << " instead of "
+                                       << nameOf(expected[box]);
+    }
+}
+
 TEST_F(WholeProgram, SignInAnswerThreeProblemsAndCloseThroughTheWindowManager) {
     ASSERT_TRUE(ScreenText::available()) << "tesseract is needed to read the screen (scripts/install-deps.sh test)";
     startProgram();
@@ -183,6 +202,19 @@ TEST_F(WholeProgram, SignInAnswerThreeProblemsAndCloseThroughTheWindowManager) {
         desktop.type(QString::fromStdString(problem.keyTexts[1]));
         desktop.keys({"Tab"});
         desktop.type(QString::fromStdString(problem.keyTexts[2]));
+        if (number == 1) {
+            // First a wrong number under the root: without its colours the screen still tells it apart.
+            desktop.click(practice, AnswerBoxes[1].center());
+            desktop.keys({"ctrl+a"});
+            desktop.type(QString::fromStdString(problem.keyTexts[1] + "1"));
+            desktop.click(practice, SubmitButton.center());
+            ASSERT_TRUE(desktop.waitForPixels({boxProbes[1]}, Red)) << "the wrong box was not marked";
+            expectSignsInGrey(desktop.screenshot(Screens + "program-marked.png"), practiceRect.topLeft(),
+                              {SignSeen::Tick, SignSeen::Cross, SignSeen::Tick});
+            desktop.click(practice, AnswerBoxes[1].center());
+            desktop.keys({"ctrl+a"});
+            desktop.type(QString::fromStdString(problem.keyTexts[1]));
+        }
         desktop.click(practice, SubmitButton.center());
         if (!desktop.waitForPixels(boxProbes, Green)) {
             (void)desktop.screenshot(Screens + "program-failed.png");
@@ -196,8 +228,8 @@ TEST_F(WholeProgram, SignInAnswerThreeProblemsAndCloseThroughTheWindowManager) {
         return ScreenText::readBox(after, box.translated(practiceRect.topLeft())).toStdString();
     };
     EXPECT_EQ(read(RightBox), "3");
-    EXPECT_EQ(read(TotalBox), "3");
-    EXPECT_EQ(read(GradeBox), "100%");
+    EXPECT_EQ(read(TotalBox), "4");
+    EXPECT_EQ(read(GradeBox), "75%");
     EXPECT_EQ(read(PeriodBox), "3");
     EXPECT_EQ(read(IdBox), "4217");
     EXPECT_EQ(read(NameBox), "Lovelace, Ada");
@@ -498,13 +530,15 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         keys.append(
             QJsonArray{QString::fromStdString(k[0]), QString::fromStdString(k[1]), QString::fromStdString(k[2])});
     }
-    // The walk answers the first problem wrong in the number under the root, then right,
-    // then every other problem right; the engine says what the window shows for that.
+    // The walk answers the first problem with the shape "a" and its coefficient, then wrong in
+    // the number under the root, then right, then every other problem right; the engine says
+    // what the window shows for that.
     Score score;
     const auto submit = [&](int number, const std::array<std::string, 3>& boxes) {
         return Submit(score, boxes, problems[number - 1].keyTexts, std::to_string(number), 20);
     };
     const auto& firstKey = problems[0].keyTexts;
+    const SubmitOutcome wrongShape = submit(1, {firstKey[0], "1", "1"});
     const SubmitOutcome wrong = submit(1, {firstKey[0], firstKey[1] + "1", firstKey[2]});
     const SubmitOutcome right = submit(1, firstKey);
     SubmitOutcome last;
@@ -514,6 +548,25 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
     // The line a screen reader speaks wherever the focus is, as the window's notification.
     const auto announced = [](const QJsonObject& step, const std::string& line) {
         return heard(step, "object:state-changed:showing", "notification", QString::fromStdString(line));
+    };
+    // Where in a step's events the first of the type from the source comes; -1 when none does.
+    const auto eventIndex = [](const QJsonObject& step, const QString& type, const QString& role, const QString& name) {
+        const QJsonArray events = step["events"].toArray();
+        for (qsizetype i = 0; i < events.size(); ++i) {
+            const QJsonObject event = events[i].toObject();
+            if (event["type"] == type && event["role"] == role && event["name"] == name) return static_cast<int>(i);
+        }
+        return -1;
+    };
+    // The controls that gained the focus during a step, in turn.
+    const auto focusLandings = [](const QJsonObject& step) {
+        std::vector<std::string> landed;
+        for (const QJsonValue value : step["events"].toArray()) {
+            const QJsonObject event = value.toObject();
+            if (event["type"] == "object:state-changed:focused" && event["detail"].toInt() == 1)
+                landed.push_back(event["name"].toString().toStdString());
+        }
+        return landed;
     };
     const auto verdicts = [&](const SubmitOutcome& outcome) {
         return std::string("coefficient ") + verdict(outcome.verdicts[0]) + ", number under the root " +
@@ -574,7 +627,7 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
             "Tarnivo Program | Current Problem | 0 | Simplify | Key | Start | Answer | Submit | Next | Right | 0 | "
             "Total | 0 | Grade | 0% | Print Results | Exit | Student Data | ");  // the last: nothing announced yet
         EXPECT_EQ(BusTree::read(tree.find("panel", "Answer")),
-                  "coefficient | number under the root | denominator | Answer shape");
+                  "coefficient | number under the root | denominator | Wrong shape: |  | Answer shape");
         EXPECT_EQ(BusTree::read(tree.find("filler", "Answer shape")),
                   "a root b over c | root b over c | a over c | a root b | a | root b | 1 over c");
         for (const QJsonValue option : tree.find("filler", "Answer shape")["children"].toArray())
@@ -598,6 +651,20 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         EXPECT_TRUE(heard(step, "object:property-change:accessible-description", "panel", "Simplify"));
         EXPECT_TRUE(announced(step, "Problem 1, Simplify " + problemPhrase(problems[0])));
         EXPECT_TRUE(BusTree::has(tree.find("text", "coefficient"), "focused"));
+    }
+    {
+        SCOPED_TRACE("a shape that leaves out wrong parts: the parts are named");
+        const QJsonObject step = steps["wrong_shape"].toObject();
+        const BusTree tree(step);
+        ASSERT_TRUE(wrongShape.verdicts[0] && !wrongShape.verdicts[1] && !wrongShape.verdicts[2])
+            << "the first key has no number under the root and no denominator to leave out";
+        EXPECT_TRUE(announced(step,
+                              "coefficient right, Wrong shape: the answer also has a number under the root and "
+                              "a denominator."));
+        const QJsonObject answer = tree.find("panel", "Answer");
+        EXPECT_TRUE(BusTree::has(BusTree::find(answer, "label", "Wrong shape:"), "showing"));
+        EXPECT_FALSE(BusTree::has(tree.find("text", "denominator"), "showing"));
+        EXPECT_EQ(BusTree::after(tree.find("frame", "Tarnivo Practice"), "Total"), "0");
     }
     {
         SCOPED_TRACE("a wrong answer: each box says its verdict");
@@ -642,6 +709,14 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         EXPECT_TRUE(announced(step, "Problem 2, Simplify " + problemPhrase(problems[1])));
         EXPECT_EQ(tree.find("text", "coefficient")["description"].toString().toStdString(), "");
         EXPECT_EQ(BusTree::after(tree.find("frame", "Tarnivo Practice"), "Current Problem"), "2");
+        // One focus move, from Next straight to where the student goes on, which a screen
+        // reader speaks; not a burst through the boxes.
+        const std::string target = NeedsAnswerForm(problems[1].answerKey) ? "a root b over c" : "coefficient";
+        std::vector<std::string> landed = focusLandings(step);
+        std::erase(landed, "Next");
+        EXPECT_EQ(landed, std::vector<std::string>{target});
+        EXPECT_TRUE(BusTree::has(
+            tree.find(target == "coefficient" ? "text" : "radio button", QString::fromStdString(target)), "focused"));
     }
     {
         SCOPED_TRACE("the end of the set: the record a screen reader reads");
@@ -657,8 +732,16 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         EXPECT_EQ(BusTree::after(practice, "Right"), text(last.rightText));
         EXPECT_EQ(BusTree::after(practice, "Total"), text(last.totalText));
         EXPECT_EQ(BusTree::after(practice, "Grade"), text(last.gradeText));
-        // The answer area is gone with the last right answer; the score is what is left to hear.
-        EXPECT_TRUE(announced(step, scoreLine(last)));
+        // The last verdicts, the final score and the end in one line, heard before the
+        // focus lands on Print Results.
+        const std::string endLine = verdicts(last) + ", " + scoreLine(last) + ", End of the set";
+        EXPECT_TRUE(announced(step, endLine));
+        const int heardAt =
+            eventIndex(step, "object:state-changed:showing", "notification", QString::fromStdString(endLine));
+        const int focusAt = eventIndex(step, "object:state-changed:focused", "push button", "Print Results");
+        EXPECT_GE(focusAt, 0) << "the focus never landed on Print Results";
+        EXPECT_LT(heardAt, focusAt);
+        EXPECT_TRUE(BusTree::has(tree.find("push button", "Print Results"), "focused"));
     }
     const QString errors = bus["stderr"].toString();
     EXPECT_FALSE(errors.contains("invalid", Qt::CaseInsensitive) ||

@@ -185,6 +185,21 @@ class Walk:
             self.keys("Tab")
         self.keys("alt+s")
 
+    def answer_shown(self, texts):
+        """Types into the boxes the chosen shape shows, from the first, and presses Enter."""
+        practice = self.window("Tarnivo Practice")
+        self.click(self.find(practice, "text", "coefficient"))
+        for i, text in enumerate(texts):
+            self.keys("ctrl+a")
+            self.type(text)
+            if i + 1 < len(texts):
+                self.keys("Tab")
+        self.keys("Return")
+
+    def announced(self):
+        return any(e.get("role") == "notification" and e["type"] == "object:state-changed:showing"
+                   for e in self.events)
+
     # --- the walk ------------------------------------------------------------------------
 
     def run(self, error_path):
@@ -212,9 +227,16 @@ class Walk:
             self.step("start")
 
             a, b, c = self.answers[0]
-            self.answer(a, b + "1", c)  # the number under the root is wrong
             practice = self.window("Tarnivo Practice")
-            self.wait_for(lambda: self.find(practice, "text", "coefficient").description, 10, "the marking")
+            # The shape "a" leaves out the number under the root and the denominator.
+            self.click(self.find(practice, "radio button", "a"))
+            self.answer_shown([a])
+            self.wait_for(lambda: self.announced(), 10, "the marking under the shape a")
+            self.step("wrong_shape")
+
+            self.click(self.find(practice, "radio button", "a root b over c"))
+            self.answer(a, b + "1", c)  # the number under the root is wrong
+            self.wait_for(lambda: self.announced(), 10, "the marking")
             self.step("wrong")
 
             self.answer(a, b, c)

@@ -60,6 +60,13 @@ constexpr std::array<std::array<Move, 5>, AnswerFormSelector::FormCount> Moves{{
 }};
 // clang-format on
 
+// Where the formulas of the picture meet, in its pixels: midway between the last row of
+// one formula and the first of the next (rows 7-48, 58-99, 115-146, 156-175, 192-199,
+// 213-232 and 245-280).
+constexpr std::array<float, AnswerFormSelector::FormCount - 1> FormulaBoundaries{53, 107, 151, 183.5F, 206, 238.5F};
+
+constexpr std::array<std::string_view, 3> PartNames{"a coefficient", "a number under the root", "a denominator"};
+
 float position(Integer twips) { return static_cast<float>(twips.value()); }
 
 // Midway between the bar's left end and its design right end, so that the bar spans the
@@ -118,6 +125,26 @@ int AnswerFormSelector::firstAnswerBox(int form) {
         if (boxes[box].shown && boxes[box].text.empty()) return static_cast<int>(box);
     }
     return 0;
+}
+
+int AnswerFormSelector::formAtPictureRow(float y) {
+    const float pixel = y / 15.0F;
+    int form = 0;
+    for (const float boundary : FormulaBoundaries) {
+        if (pixel >= boundary) ++form;
+    }
+    return form;
+}
+
+std::string AnswerFormSelector::leftOutPartsText(const std::array<bool, 3>& verdicts,
+                                                 const std::array<bool, 3>& shown) {
+    std::string parts;
+    for (std::size_t box = 0; box < verdicts.size(); ++box) {
+        if (verdicts[box] || shown[box]) continue;
+        if (!parts.empty()) parts += " and ";
+        parts += PartNames[box];
+    }
+    return parts.empty() ? std::string() : "the answer also has " + parts + ".";
 }
 
 }  // namespace tarnivo

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "app/runtime/integer.h"
 #include "app/toolkit/line.h"
@@ -38,6 +39,15 @@ public:
 
     // The first box the shape lets the student type into: the first one it leaves empty.
     [[nodiscard]] static int firstAnswerBox(int form);
+
+    // The shape whose formula is drawn at `y` twips down the formula picture; a press
+    // between two formulas counts for the nearer one.
+    [[nodiscard]] static int formAtPictureRow(float y);
+
+    // Names the wrong parts that no shown box holds ("the answer also has a denominator."),
+    // or gives "" when there are none.
+    [[nodiscard]] static std::string leftOutPartsText(const std::array<bool, 3>& verdicts,
+                                                      const std::array<bool, 3>& shown);
 
 private:
     std::array<tk::TextBox, 3>& boxes_;

@@ -2,6 +2,7 @@
 #include "ui/practice/frm_tarnivo.h"
 
 #include "app/runtime/text.h"
+#include "app/toolkit/announcer_registry.h"
 #include "app/toolkit/forms.h"
 #include "app/toolkit/print.h"
 #include "ui/practice/record_file_name.h"
@@ -18,6 +19,7 @@ void frmTarnivo::connectEvents() {
         option.onClick = [this](int index) { optAnswerForm_Click(index); };
         option.onLostFocus = [this](int index) { optAnswerForm_LostFocus(index); };
     }
+    Image4.onMouseDown = [this](float x, float y) { Image4_MouseDown(x, y); };
 }
 
 void frmTarnivo::Form_Load() {
@@ -35,7 +37,18 @@ void frmTarnivo::closeRequested() {
 
 void frmTarnivo::CaptureSavedLayout() { savedLayout_ = answerForms_.capture(); }
 
-void frmTarnivo::optAnswerForm_Click(Integer index) { answerForms_.apply(index, savedLayout_); }
+// A new shape empties the boxes, and with them goes what they were marked.
+void frmTarnivo::optAnswerForm_Click(Integer index) {
+    answerForms_.apply(index, savedLayout_);
+    clearVerdicts();
+}
+
+void frmTarnivo::Image4_MouseDown(float /*x*/, float y) {
+    tk::OptionButton& option = optAnswerForm[static_cast<std::size_t>(AnswerFormSelector::formAtPictureRow(y))];
+    if (!option.shownOnScreen() || !option.usable()) return;
+    option.setFocus();
+    option.setValue(true);
+}
 
 void frmTarnivo::optAnswerForm_LostFocus(Integer /*index*/) {}
 
@@ -83,11 +96,7 @@ void frmTarnivo::cmdSubmit_Click() {
 }
 
 void frmTarnivo::applySubmitOutcome(const SubmitOutcome& outcome) {
-    for (std::size_t box = 0; box < txtAnswer.size(); ++box) {
-        txtAnswer[box].setBackColor(outcome.boxColours[box]);
-        // The colour in words, for a student who hears the screen.
-        txtAnswer[box].setAccessibleDescription(outcome.verdicts[box] ? "right" : "wrong");
-    }
+    showVerdicts(outcome);
     if (!outcome.fullyRight) {
         focusFirstAnswerBox();
         return;
@@ -108,6 +117,30 @@ void frmTarnivo::applySubmitOutcome(const SubmitOutcome& outcome) {
     if (outcome.setComplete) shutdown();
 }
 
+// Each box's colour, also as a sign beside it and in words for a student who hears the
+// screen. A part that the chosen shape leaves out holds "1" where the key has another
+// number; no box shows it, so a line under the boxes names it.
+void frmTarnivo::showVerdicts(const SubmitOutcome& outcome) {
+    for (std::size_t box = 0; box < txtAnswer.size(); ++box) {
+        txtAnswer[box].setBackColor(outcome.boxColours[box]);
+        txtAnswer[box].setMark(outcome.verdicts[box] ? tk::TextBox::Mark::Right : tk::TextBox::Mark::Wrong);
+        txtAnswer[box].setAccessibleDescription(outcome.verdicts[box] ? "right" : "wrong");
+    }
+    std::array<bool, 3> shown{};
+    for (std::size_t box = 0; box < txtAnswer.size(); ++box) shown[box] = txtAnswer[box].visible();
+    const std::string hidden = AnswerFormSelector::leftOutPartsText(outcome.verdicts, shown);
+    Label5.setVisible(!hidden.empty());
+    lblHiddenPart.setVisible(!hidden.empty());
+    lblHiddenPart.setCaption(hidden);
+}
+
+void frmTarnivo::clearVerdicts() {
+    for (tk::TextBox& box : txtAnswer) box.setMark(tk::TextBox::Mark::None);
+    Label5.setVisible(false);
+    lblHiddenPart.setVisible(false);
+    lblHiddenPart.setCaption("");
+}
+
 // Box 0 when it is shown; the shapes without a coefficient hide it, and the focus cannot
 // go to a hidden box, so then it goes to the first box that shape lets the student fill.
 void frmTarnivo::focusFirstAnswerBox() {
@@ -126,6 +159,8 @@ void frmTarnivo::shutdown() {
     cmdNew.setVisible(false);
     cmdPrintIt.setVisible(true);
     cmdPrintIt.setEnabled(true);
+    // Heard after the last verdicts and the final score, before the focus lands anywhere.
+    tk::AnnouncerRegistry::say(*this, "End of the set");
 }
 
 // The print service tells the student itself when the page could not be printed or saved.

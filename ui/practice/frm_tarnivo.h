@@ -39,6 +39,8 @@ public:
     void cmdExit_Click();
     void optAnswerForm_Click(Integer index);
     void optAnswerForm_LostFocus(Integer index);
+    // A press on a row of the formula picture chooses the shape drawn in it.
+    void Image4_MouseDown(float x, float y);
     // The end-of-set screen: the record that Print Results prints.
     void shutdown();
     void CaptureSavedLayout();
@@ -80,6 +82,9 @@ public:
     std::array<tk::TextBox, 3> txtAnswer;
     tk::Line lneViniculum;
     tk::Picture imgRadical;
+    // Shown after a submission while the chosen shape leaves out a part that is not 1.
+    tk::Label Label5;
+    tk::Label lblHiddenPart;
     // Frame1
     std::array<tk::OptionButton, 7> optAnswerForm;
     tk::Picture Image4;
@@ -95,6 +100,8 @@ private:
     void placeControls();
     void connectEvents();
     void applySubmitOutcome(const SubmitOutcome& outcome);
+    void showVerdicts(const SubmitOutcome& outcome);
+    void clearVerdicts();
     void focusFirstAnswerBox();
 
     Integer problemLimit_;

@@ -14,6 +14,8 @@ const tk::FontSpec NumberStyle{"Arial Narrow", 21.75F, 700};
 const tk::FontSpec ScoreStyle{"MS Sans Serif", 18.0F, 700};
 const tk::FontSpec StudentStyle{"Times New Roman", 15.75F, 700};
 const tk::FontSpec TitleStyle{"Myriad Roman", 36.0F, 400};
+const tk::FontSpec NoteStyle{"MS Sans Serif", 12.0F, 400};
+const tk::FontSpec NoteTitleStyle{"MS Sans Serif", 12.0F, 700};
 
 constexpr tk::Colour PaleGreen = 0x00C0FFC0;
 constexpr tk::Colour PaleRed = 0x00C0C0FF;
@@ -31,6 +33,7 @@ frmTarnivo::frmTarnivo()
               .clientHeight = 7935,
               .icon = ":/assets/PracticeIcon.png"}) {
     placeControls();
+    setDefaultButton(cmdSubmit);
     connectEvents();
 }
 
@@ -127,19 +130,25 @@ void frmTarnivo::placeControls() {
                                        .borderless = true, .accessibleName = "Answer shape"});
     txtAnswer[2].place(fraAnswer, "txtAnswer(2)", {.left = 2745, .top = 2250, .width = 1065, .height = 540,
                                                    .tabIndex = 4, .font = NumberStyle, .backColor = colour::PaleCyan,
-                                                   .align = Align::Centre, .accessibleName = "denominator",
-                                                   .announceAs = "denominator"});
+                                                   .align = Align::Centre, .asciiDigits = true,
+                                                   .accessibleName = "denominator", .announceAs = "denominator"});
     txtAnswer[1].place(fraAnswer, "txtAnswer(1)", {.left = 3585, .top = 1380, .width = 1065, .height = 540,
                                                    .tabIndex = 3, .font = NumberStyle, .backColor = colour::PaleCyan,
-                                                   .align = Align::Centre, .accessibleName = "number under the root",
-                                                   .announceAs = "number under the root"});
+                                                   .align = Align::Centre, .asciiDigits = true,
+                                                   .accessibleName = "number under the root", .announceAs = "number under the root"});
     txtAnswer[0].place(fraAnswer, "txtAnswer(0)", {.left = 1830, .top = 1365, .width = 1065, .height = 540,
                                                    .tabIndex = 2, .font = NumberStyle, .backColor = colour::PaleCyan,
-                                                   .align = Align::Centre, .accessibleName = "coefficient",
-                                                   .announceAs = "coefficient"});
+                                                   .align = Align::Centre, .asciiDigits = true,
+                                                   .accessibleName = "coefficient", .announceAs = "coefficient"});
     lneViniculum.place(fraAnswer, "lneViniculum", {.x1 = 1875, .y1 = 2040, .x2 = 4710, .y2 = 2055, .lineWidth = 3});
     imgRadical.place(fraAnswer, "imgRadical", {.left = 3015, .top = 1200, .width = 1770, .height = 765,
                                                .picture = RadicalPicture, .stretch = true});
+    Label5.place(fraAnswer, "Label5", {.left = 1350, .top = 2955, .width = 3600, .height = 300,
+                                       .caption = "Wrong shape:", .tabIndex = 41, .visible = false,
+                                       .font = NoteTitleStyle});
+    lblHiddenPart.place(fraAnswer, "lblHiddenPart", {.left = 1350, .top = 3255, .width = 3600, .height = 1155,
+                                                     .tabIndex = 42, .visible = false, .font = NoteStyle,
+                                                     .wordWrap = true, .announceAs = "Wrong shape:"});
 
     // Frame1: the answer shapes, each level with its formula in Image4
     optAnswerForm[6].place(Frame1, "optAnswerForm(6)", {.left = 135, .top = 3840, .width = 240, .height = 315,
@@ -183,6 +192,7 @@ void frmTarnivo::placeControls() {
                      &fraStudentData});
     fraProb.setReadingOrder({&lblProb[0], &Image2, &lblProb[1], &Line1, &lblProb[2], &Image3, &lblProb[3]});
     fraKey.setReadingOrder({&lblProb[4], &Image1, &lblProb[5], &Line2, &lblProb[6]});
+    fraAnswer.setReadingOrder({&txtAnswer[0], &txtAnswer[1], &txtAnswer[2], &Label5, &lblHiddenPart, &Frame1});
     fraStudentData.setReadingOrder({&lblPeriod, &lblID, &lblDate, &lblName, &lblTeacher});
 }
 // clang-format on
