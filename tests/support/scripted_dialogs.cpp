@@ -25,6 +25,11 @@ QString ScriptedDialogs::askPdfPath(QWidget* /*parent*/, const QString& suggeste
     return chosenPath;
 }
 
-void ScriptedDialogs::reportFailure(QWidget* /*parent*/, const QString& message) { failures << message; }
+bool ScriptedDialogs::offerAnotherTry(QWidget* /*parent*/, const QString& message) {
+    failures << message;
+    if (triesAgain == 0) return false;
+    --triesAgain;
+    return true;
+}
 
 }  // namespace tarnivo::testing

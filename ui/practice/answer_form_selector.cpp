@@ -120,4 +120,9 @@ int AnswerFormSelector::firstAnswerBox(int form) {
     return 0;
 }
 
+bool AnswerFormSelector::showsBox(int form, std::size_t box) {
+    if (form < 0 || form >= FormCount || box >= 3) return true;
+    return Shapes[static_cast<std::size_t>(form)].boxes[box].shown;
+}
+
 }  // namespace tarnivo
