@@ -27,8 +27,9 @@ QString ScriptedDialogs::askPdfPath(QWidget* /*parent*/, const QString& suggeste
 
 bool ScriptedDialogs::offerAnotherTry(QWidget* /*parent*/, const QString& message) {
     failures << message;
-    if (triesAgain == 0) return false;
-    --triesAgain;
+    if (pathOnAnotherTry.isEmpty()) return false;
+    chosenPath = pathOnAnotherTry;
+    pathOnAnotherTry.clear();
     return true;
 }
 

@@ -24,8 +24,8 @@ public:
     // When set, the user keeps the suggested file name and picks this folder for it.
     QString chosenFolder;
 
-    // How many times the user tries again after a file could not be written.
-    int triesAgain = 0;
+    // When set, the user tries again after a file could not be written, and picks this file.
+    QString pathOnAnotherTry;
 
     QStringList reasons;
     QStringList suggestedPaths;
