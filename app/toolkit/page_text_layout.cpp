@@ -120,6 +120,7 @@ void PageTextLayout::addRow(const std::vector<TextSpan>& cells, const std::vecto
 
 int PageTextLayout::paginate(qreal firstSpace, qreal pageSpace) {
     placed_.clear();
+    pages_ = 0;
     if (blocks_.empty()) return 0;
     int page = 0;
     qreal y = 0;
@@ -145,7 +146,8 @@ int PageTextLayout::paginate(qreal firstSpace, qreal pageSpace) {
         placed_.push_back({&block, page, y});
         y += block.height + block.spaceAfter;
     }
-    return page + 1;
+    pages_ = page + 1;
+    return pages_;
 }
 
 void PageTextLayout::paintPage(QPainter& painter, int page, QPointF origin) const {

@@ -27,6 +27,7 @@ public:
     // Places the text on pages, the first with firstSpace of height free, every further
     // one with pageSpace; returns how many pages it takes (0 for no text).
     int paginate(qreal firstSpace, qreal pageSpace);
+    [[nodiscard]] int pageCount() const { return pages_; }
     // Draws what paginate put on the page (counted from 0), with the top left at origin.
     void paintPage(QPainter& painter, int page, QPointF origin) const;
 
@@ -63,6 +64,7 @@ private:
     std::vector<Block> blocks_;
     Block header_;
     std::vector<Placed> placed_;
+    int pages_ = 0;
 };
 
 }  // namespace tarnivo::tk

@@ -147,8 +147,7 @@ bool renderPage(const QImage& image, QPagedPaintDevice& device, const PageText& 
     if (!below.empty()) {
         const qreal top = target.bottom() + device.logicalDpiY() / 12.0;
         const auto text = fittedText(below, device, area.height() - top, area.height());
-        const int pages = text->paginate(area.height() - top, area.height());
-        for (int page = 0; page < pages; ++page) {
+        for (int page = 0; page < text->pageCount(); ++page) {
             if (page > 0 && !device.newPage()) {
                 painter.end();
                 return false;

@@ -284,11 +284,21 @@ TEST_F(PrintOnPrinter, TwoHundredWrongAnswersPrintWholeOnAtMostTwoPagesWithExact
     ASSERT_EQ(form->lblWrong.caption(), " 220");
     click(form->cmdPrintIt);
     ASSERT_TRUE(server.waitUntilIdle(30s)) << server.failure().toStdString();
+    EXPECT_EQ(tarnivo::testing::pdfPageCount(server.outputOf(queue)), 1) << "as many rows as with 40 wrong answers";
+    // A teacher's name of some 300 words pushes the table over the end of the sheet.
+    QStringList words;
+    for (int word = 1; word <= 300; ++word) words << QStringLiteral("w%1").arg(word, 4, 10, QLatin1Char('0'));
+    form->lblTeacher.setCaption(words.join(QLatin1Char(' ')).toStdString());
+    click(form->cmdPrintIt);
+    ASSERT_TRUE(server.waitUntilIdle(30s)) << server.failure().toStdString();
     const QString pdf = server.outputOf(queue);
     tarnivo::testing::renderPdfPage(pdf, 100).save(
         QStringLiteral(TARNIVO_BUILD_DIR "/screens/practice-review-200.png"));
-    EXPECT_LE(tarnivo::testing::pdfPageCount(pdf), 2);
-    const std::map<int, ReviewRow> rows = reviewRows(tarnivo::testing::pdfTextLines(pdf));
+    EXPECT_EQ(tarnivo::testing::pdfPageCount(pdf), 2) << "continued on a second sheet";
+    const QStringList lines = tarnivo::testing::pdfTextLines(pdf);
+    const QString text = lines.join(QLatin1Char(' '));
+    for (const QString& word : words) EXPECT_TRUE(text.contains(word)) << word.toStdString() << " is cut off";
+    const std::map<int, ReviewRow> rows = reviewRows(lines);
     ASSERT_EQ(rows.size(), std::size_t{20});
     for (const auto& [problem, want] : expected) {
         SCOPED_TRACE("problem " + std::to_string(problem));

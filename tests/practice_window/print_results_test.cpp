@@ -128,7 +128,8 @@ TEST_F(PrintResults, AHundredCharacterNameIsSavedUnderANameTheDiskTakesAndNothin
     QStringList left = QDir(home()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     left.removeAll(QStringLiteral(".cache"));
     left.removeAll(QStringLiteral(".dbus"));
-    EXPECT_EQ(left, QStringList{saved.fileName()}) << "the home folder holds the PDF and nothing else";
+    EXPECT_EQ(left.join(QStringLiteral(" | ")).toStdString(), saved.fileName().toStdString())
+        << "the home folder holds the PDF and nothing else";
 
     // A home that is not there is neither offered nor made.
     const QString missing = scratch.filePath(QStringLiteral("gone"));
