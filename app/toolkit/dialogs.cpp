@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 
 namespace tarnivo::tk {
 
@@ -24,6 +25,7 @@ public:
     }
 
     QString askPdfPath(QWidget* parent, const QString& suggestedPath) override {
+        keepNoSettings();
         QFileDialog dialog(parent, QStringLiteral("Save as PDF"), suggestedPath, QStringLiteral("PDF files (*.pdf)"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -34,8 +36,28 @@ public:
         return dialog.selectedFiles().constFirst();
     }
 
-    void reportFailure(QWidget* parent, const QString& message) override {
-        QMessageBox::warning(parent, PrintTitle, message);
+    bool offerAnotherTry(QWidget* parent, const QString& message) override {
+        QMessageBox box(QMessageBox::Warning, PrintTitle, message, QMessageBox::NoButton, parent);
+        QPushButton* again = box.addButton(QStringLiteral("Try Again\u2026"), QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(again);
+        box.exec();
+        return box.clickedButton() == again;
+    }
+
+private:
+    // The program keeps no settings, but Qt's file dialog writes the last folder it visited
+    // into the user's configuration (and makes the folders for it, even a missing home),
+    // where the next student on a shared computer would find it. Its settings are pointed
+    // at a place where no folder can be made, so they are never written.
+    static void keepNoSettings() {
+        static const bool done = [] {
+            for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+                QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+            }
+            return true;
+        }();
+        (void)done;
     }
 };
 

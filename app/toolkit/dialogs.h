@@ -22,8 +22,9 @@ public:
     virtual bool offerPdfInstead(QWidget* parent, const QString& reason) = 0;
     // Asks where to save the PDF file, starting from suggestedPath. Empty when cancelled.
     virtual QString askPdfPath(QWidget* parent, const QString& suggestedPath) = 0;
-    // Tells the user that something could not be done.
-    virtual void reportFailure(QWidget* parent, const QString& message) = 0;
+    // Tells the user that the file could not be written and why; true when the user
+    // wants to try again, in another folder or under another name.
+    virtual bool offerAnotherTry(QWidget* parent, const QString& message) = 0;
 };
 
 // The dialogs in use: the real ones unless a test has put its own in place.

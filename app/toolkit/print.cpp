@@ -4,19 +4,21 @@
 #include <dlfcn.h>
 
 #include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 #include "app/toolkit/dialogs.h"
+#include "app/toolkit/page_text_layout.h"
+#include "app/toolkit/pdf_file.h"
 #include "app/toolkit/qt_bridge.h"
 #include "app/toolkit/window.h"
 #include "app/toolkit/window_widget.h"
@@ -81,48 +83,54 @@ std::optional<QString> printServerRefusal() {
 }
 
 // Why the printer did not print the page, or an empty text when it took it.
-QString printOn(const QPrinterInfo& info, const QImage& page, const QString& documentName) {
+QString printOn(const QPrinterInfo& info, const QImage& page, const PageText& below, const QString& documentName) {
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(documentName);
+    // Qt starts every job on A4, also on a printer loaded with Letter paper.
+    if (const QPageSize paper = info.defaultPageSize(); paper.isValid()) printer.setPageSize(paper);
     const QString name = info.printerName();
-    if (!printer.isValid() || !renderPage(page, printer)) {
+    if (!printer.isValid() || !renderPage(page, printer, below)) {
         return QStringLiteral("The printer \"%1\" could not start the print.").arg(name);
     }
-    if (const auto refusal = printServerRefusal()) {
-        return QStringLiteral("The printer \"%1\" did not take the print (%2).").arg(name, *refusal);
+    if (auto refusal = printServerRefusal()) {
+        // The server's own sentence ends the message, with its own full stop.
+        QString why = refusal->trimmed();
+        while (why.endsWith(QLatin1Char('.'))) why.chop(1);
+        return QStringLiteral("The printer \"%1\" did not take the print: %2.").arg(name, why);
     }
     return {};
 }
 
-bool savePdf(const QImage& page, const QString& path, const QString& documentName) {
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setDocName(documentName);
-    pdf.setOutputFileName(path);
-    return renderPage(page, pdf) && QFileInfo(path).size() > 0;
-}
-
-// Lab accounts often have no Documents folder, and a file offered there could not be written.
-QString suggestedPdfPath(const std::string& name) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QFileInfo documents(folder);
-    if (folder.isEmpty() || !documents.isDir() || !documents.isWritable()) folder = QDir::homePath();
-    const QString file = name.empty() ? QStringLiteral("Print.pdf") : toQString(name);
-    return QDir(folder).filePath(file);
-}
-
-PrintOutcome offerPdfInstead(QWidget* parent, const QImage& page, const QString& reason, const QString& documentName,
-                             const std::string& suggestedPdfName) {
+PrintOutcome offerPdfInstead(QWidget* parent, const QString& reason, const QString& documentName,
+                             const std::string& suggestedPdfName, const PageRenderer& render) {
     Dialogs& ask = dialogs();
     if (!ask.offerPdfInstead(parent, reason)) return PrintOutcome::Cancelled;
-    const QString path = ask.askPdfPath(parent, suggestedPdfPath(suggestedPdfName));
-    if (path.isEmpty()) return PrintOutcome::Cancelled;
-    if (!savePdf(page, path, documentName)) {
-        ask.reportFailure(
-            parent, QStringLiteral("The PDF file \"%1\" could not be written.").arg(QDir::toNativeSeparators(path)));
-        return PrintOutcome::Failed;
+    const QString file = suggestedPdfName.empty() ? QStringLiteral("Print.pdf") : toQString(suggestedPdfName);
+    QString path = QDir(folderForNewFiles()).filePath(file);
+    for (;;) {
+        path = ask.askPdfPath(parent, path);
+        if (path.isEmpty()) return PrintOutcome::Cancelled;
+        const QString why = savePdfFile(path, documentName, render);
+        if (why.isEmpty()) return PrintOutcome::SavedAsPdf;
+        const QString message =
+            QStringLiteral("The PDF file \"%1\" could not be written: %2.")
+                .arg(QDir::toNativeSeparators(path), why.endsWith(QLatin1Char('.')) ? why.chopped(1) : why);
+        if (!ask.offerAnotherTry(parent, message)) return PrintOutcome::Failed;
     }
-    return PrintOutcome::SavedAsPdf;
+}
+
+// The largest size from 10 points down to 8 that keeps the text on the first page, or
+// else 8 points over as many pages as it takes.
+std::unique_ptr<PageTextLayout> fittedText(const PageText& text, const QPaintDevice& device, qreal firstSpace,
+                                           qreal pageSpace) {
+    QFont font(toQString(FontSpec{}.face));
+    std::unique_ptr<PageTextLayout> layout;
+    for (const qreal points : {10.0, 9.5, 9.0, 8.5, 8.0}) {
+        font.setPointSizeF(points);
+        layout = std::make_unique<PageTextLayout>(text, font, device, device.width());
+        if (layout->paginate(firstSpace, pageSpace) <= 1) break;
+    }
+    return layout;
 }
 
 }  // namespace
@@ -139,15 +147,19 @@ QImage windowImage(const Window& window) {
     painter.fillRect(QRect(QPoint(), client), toQColor(window.backColor(), widget->palette()));
     window.paintControls(painter);
     // Each child draws itself whole, also where the shrunk window cuts it off on screen.
+    // The page shows no focus ring: Qt draws one only in a window driven by the keyboard.
+    const bool keyboardDriven = widget->testAttribute(Qt::WA_KeyboardFocusChange);
+    widget->setAttribute(Qt::WA_KeyboardFocusChange, false);
     for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isWindow() || child->isHidden()) continue;
         child->render(&painter, child->pos(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     }
+    widget->setAttribute(Qt::WA_KeyboardFocusChange, keyboardDriven);
     painter.end();
     return image;
 }
 
-bool renderPage(const QImage& image, QPagedPaintDevice& device) {
+bool renderPage(const QImage& image, QPagedPaintDevice& device, const PageText& below) {
     if (image.isNull()) return false;
     // Upright on the paper as it comes from the printer, at the top, as wide as the
     // printable area allows: a stack of records reads the same way, sheet after sheet.
@@ -159,19 +171,32 @@ bool renderPage(const QImage& image, QPagedPaintDevice& device) {
     target.moveLeft((area.width() - target.width()) / 2);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image);
+    if (!below.empty()) {
+        const qreal top = target.bottom() + device.logicalDpiY() / 12.0;
+        const auto text = fittedText(below, device, area.height() - top, area.height());
+        for (int page = 0; page < text->pageCount(); ++page) {
+            if (page > 0 && !device.newPage()) {
+                painter.end();
+                return false;
+            }
+            text->paintPage(painter, page, QPointF(0, page == 0 ? top : 0));
+        }
+    }
     return painter.end();
 }
 
-PrintOutcome printWindow(Window& window, const std::string& documentName, const std::string& suggestedPdfName) {
+PrintOutcome printWindow(Window& window, const std::string& documentName, const std::string& suggestedPdfName,
+                         const PageText& below) {
     const QImage page = windowImage(window);
     const std::string& title = documentName.empty() ? window.caption() : documentName;
     const QString jobName = title.empty() ? QStringLiteral("Tarnivo") : toQString(title);
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     // Without a default, Qt would quietly pick the first queue, one the user never chose.
     const QString problem = printer.isNull() ? QStringLiteral("No default printer is set up on this computer.")
-                                             : printOn(printer, page, jobName);
+                                             : printOn(printer, page, below, jobName);
     if (problem.isEmpty()) return PrintOutcome::Printed;
-    return offerPdfInstead(window.topLevelWidget(), page, problem, jobName, suggestedPdfName);
+    return offerPdfInstead(window.topLevelWidget(), problem, jobName, suggestedPdfName,
+                           [&](QPagedPaintDevice& device) { return renderPage(page, device, below); });
 }
 
 }  // namespace tarnivo::tk

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "app/toolkit/page_text.h"
+
 class QImage;
 class QPagedPaintDevice;
 
@@ -19,21 +21,26 @@ enum class PrintOutcome {
 };
 
 // Prints an image of the window's designed client area, with every visible control, on
-// the default printer, without a print dialog. The print job and a saved PDF file carry
+// the default printer, without a print dialog, and the text below it (continued on
+// further pages when it needs them). The print job and a saved PDF file carry
 // documentName as their title (the window's caption when it is empty). When there is no
 // default printer or the printer fails, the user is told why and offered to save the same
-// page as a PDF file (suggestedPdfName, in the documents folder, or the home folder when
-// there is none). The window itself does not change.
-PrintOutcome printWindow(Window& window, const std::string& documentName, const std::string& suggestedPdfName);
+// pages as a PDF file (suggestedPdfName, in a folder the user can write to); a file that
+// cannot be written is reported with the reason and another try. The window itself does
+// not change.
+PrintOutcome printWindow(Window& window, const std::string& documentName, const std::string& suggestedPdfName,
+                         const PageText& below = {});
 
 // The window's designed client area as an image, at a resolution fit for paper, whatever
 // size the window has on screen.
 QImage windowImage(const Window& window);
 
-// Lays the image out on one portrait page of the device: at the top, centred across,
+// Lays the image out on a portrait page of the device: at the top, centred across,
 // scaled with its proportions kept to the width of the printable area (or its height,
-// for an image taller than the page). Returns false when the device cannot be painted
-// on. Printing and saving as PDF both use it, so the two give the same page.
-bool renderPage(const QImage& image, QPagedPaintDevice& device);
+// for an image taller than the page). The text follows under it, in the largest size
+// from 10 down to 8 points that keeps it on the first page, or else in 8 points over as
+// many pages as it takes. Returns false when the device cannot be painted on. Printing
+// and saving as PDF both use it, so the two give the same pages.
+bool renderPage(const QImage& image, QPagedPaintDevice& device, const PageText& below = {});
 
 }  // namespace tarnivo::tk

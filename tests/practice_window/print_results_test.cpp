@@ -4,11 +4,14 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <memory>
 
 #include "tests/practice_window/practice_fixture.h"
+#include "tests/support/modal_answers.h"
 #include "tests/support/page_image.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/practice/record_file_name.h"
@@ -79,6 +82,63 @@ TEST_F(PrintResults, WithoutAPrinterTheRecordIsOfferedAsAPdfNamedAfterTheStudent
     EXPECT_EQ(widgetOf(*form)->grab().toImage(), before);
     EXPECT_TRUE(form->cmdPrintIt.usable());
     EXPECT_FALSE(tk::Forms::ended());
+}
+
+// Answers the real message box with Save as PDF and the real file dialog as it stands:
+// accepted, or with `cancel` cancelled. `offered` gets what the file dialog offered: the
+// file, or with `cancel` the folder.
+void answerSaveAsPdf(const std::shared_ptr<QString>& offered, bool cancel) {
+    tarnivo::testing::whenModalDialogOpens([offered, cancel](QWidget* box) {
+        tarnivo::testing::whenModalDialogOpens(
+            [offered, cancel](QWidget* dialog) {
+                auto* files = static_cast<QFileDialog*>(dialog);
+                *offered = cancel ? files->directory().absolutePath() : files->selectedFiles().value(0);
+                QMetaObject::invokeMethod(files, cancel ? "reject" : "accept", Qt::QueuedConnection);
+            },
+            "QFileDialog");
+        tarnivo::testing::clickButton(box, QStringLiteral("Save as PDF\u2026"));
+    });
+}
+
+TEST_F(PrintResults, AHundredCharacterNameIsSavedUnderANameTheDiskTakesAndNothingElseIsLeftBehind) {
+    tk::setDialogsForTesting(nullptr);
+    // Qt's own settings would go to the home folder's .config, where a student's would.
+    qunsetenv("XDG_CONFIG_HOME");
+    fillStudentData();
+    const QString han = QStringLiteral("\u674E\u738B\u5F20\u5218\u9648\u6768\u8D75\u9EC4\u5468\u5434");
+    QString name;
+    while (name.size() < 100) name += han;
+    form->lblName.setCaption(name.toStdString());
+    click(form->cmdStart);
+    form->shutdown();
+    settle();
+
+    auto offered = std::make_shared<QString>();
+    answerSaveAsPdf(offered, false);
+    click(form->cmdPrintIt);
+    settle();
+    const QFileInfo saved(*offered);
+    EXPECT_EQ(saved.absolutePath(), home());
+    EXPECT_LE(saved.fileName().toUtf8().size(), 255);
+    EXPECT_TRUE(saved.fileName().startsWith(QStringLiteral("Tarnivo - ") + han)) << saved.fileName().toStdString();
+    EXPECT_TRUE(saved.fileName().endsWith(QStringLiteral(" - 12-08-2026.pdf"))) << saved.fileName().toStdString();
+    QFile pdf(saved.filePath());
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << "the suggested PDF is saved";
+    EXPECT_EQ(pdf.read(5), "%PDF-");
+    QStringList left = QDir(home()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    left.removeAll(QStringLiteral(".cache"));
+    left.removeAll(QStringLiteral(".dbus"));
+    EXPECT_EQ(left.join(QStringLiteral(" | ")).toStdString(), saved.fileName().toStdString())
+        << "the home folder holds the PDF and nothing else";
+
+    // A home that is not there is neither offered nor made.
+    const QString missing = scratch.filePath(QStringLiteral("gone"));
+    qputenv("HOME", QFile::encodeName(missing));
+    answerSaveAsPdf(offered, true);
+    click(form->cmdPrintIt);
+    settle();
+    EXPECT_TRUE(QFileInfo(*offered).isDir() && QFileInfo(*offered).isWritable()) << offered->toStdString();
+    EXPECT_FALSE(QFileInfo::exists(missing)) << "the missing home folder was made";
 }
 
 TEST(RecordFileName, NamesTheStudentAndTheDateSafely) {

@@ -195,6 +195,12 @@ bool CupsTestServer::makeDefault(const QString& queue) {
 
 bool CupsTestServer::rejectJobs(const QString& queue) { return run(QStringLiteral("cupsreject"), {queue}); }
 
+bool CupsTestServer::setPaper(const QString& queue, const QString& size) {
+    return run(QStringLiteral("lpadmin"),
+               {QStringLiteral("-p"), queue, QStringLiteral("-o"), QStringLiteral("PageSize=") + size,
+                QStringLiteral("-o"), QStringLiteral("media=") + size});
+}
+
 bool CupsTestServer::waitUntilIdle(std::chrono::milliseconds timeout) {
     QElapsedTimer clock;
     clock.start();

@@ -34,6 +34,8 @@ public:
     bool addPdfQueue(const QString& queue);
     bool makeDefault(const QString& queue);
     bool rejectJobs(const QString& queue);
+    // Makes paper of this size ("A4", "Letter") the queue's default.
+    bool setPaper(const QString& queue, const QString& size);
     [[nodiscard]] QString outputOf(const QString& queue) const;
 
     // Waits until no job is pending or printing.

@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -30,15 +31,47 @@ QImage renderPdfPage(const QString& pdfPath, int dotsPerInch) {
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
-QString pdfTitle(const QString& pdfPath) {
-    QProcess pdfinfo;
-    pdfinfo.start(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfPath});
-    if (!pdfinfo.waitForFinished(30000) || pdfinfo.exitCode() != 0) return {};
-    const QStringList lines = QString::fromUtf8(pdfinfo.readAllStandardOutput()).split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
-        if (line.startsWith(QStringLiteral("Title:"))) return line.mid(6).trimmed();
+namespace {
+QString outputOf(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdfInfo(const QString& pdfPath, const QString& field) {
+    const QString info =
+        outputOf(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfPath});
+    for (const QString& line : info.split(QLatin1Char('\n'))) {
+        if (line.startsWith(field + QLatin1Char(':'))) return line.mid(field.size() + 1).trimmed();
     }
     return {};
+}
+}  // namespace
+
+QString pdfTitle(const QString& pdfPath) { return pdfInfo(pdfPath, QStringLiteral("Title")); }
+
+int pdfPageCount(const QString& pdfPath) { return pdfInfo(pdfPath, QStringLiteral("Pages")).toInt(); }
+
+QStringList pdfTextLines(const QString& pdfPath) {
+    return outputOf(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"),
+                                                  QStringLiteral("UTF-8"), pdfPath, QStringLiteral("-")})
+        .replace(QChar(0xA0), QLatin1Char(' '))
+        .split(QLatin1Char('\n'));
+}
+
+double smallestWordHeight(const QString& pdfPath) {
+    const QString boxes =
+        outputOf(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"[^\"]+\" yMin=\"([^\"]+)\" xMax=\"[^\"]+\" yMax=\"([^\"]+)\""));
+    double smallest = 0;
+    for (auto match = word.globalMatch(boxes); match.hasNext();) {
+        const auto found = match.next();
+        const double height = found.captured(2).toDouble() - found.captured(1).toDouble();
+        if (smallest == 0 || height < smallest) smallest = height;
+    }
+    return smallest;
 }
 
 QRect boundingBox(const QImage& image, const PixelTest& test) {

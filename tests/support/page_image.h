@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace tarnivo::testing {
@@ -16,6 +17,13 @@ QImage renderPdfPage(const QString& pdfPath, int dotsPerInch);
 // The title a PDF file carries in its document information, read by pdfinfo; empty when
 // it has none or cannot be read.
 QString pdfTitle(const QString& pdfPath);
+// How many pages a PDF file has, by pdfinfo; 0 when it cannot be read.
+int pdfPageCount(const QString& pdfPath);
+// The text of a PDF file, line by line as pdftotext lays it out, no-break spaces read as
+// spaces; empty when it cannot be read.
+QStringList pdfTextLines(const QString& pdfPath);
+// The height, in points, of the smallest word on the pages, as pdftotext measures it.
+double smallestWordHeight(const QString& pdfPath);
 
 using PixelTest = std::function<bool(QRgb)>;
 // The smallest rectangle holding every pixel that passes the test; empty when none does.

@@ -25,6 +25,12 @@ QString ScriptedDialogs::askPdfPath(QWidget* /*parent*/, const QString& suggeste
     return chosenPath;
 }
 
-void ScriptedDialogs::reportFailure(QWidget* /*parent*/, const QString& message) { failures << message; }
+bool ScriptedDialogs::offerAnotherTry(QWidget* /*parent*/, const QString& message) {
+    failures << message;
+    if (pathOnAnotherTry.isEmpty()) return false;
+    chosenPath = pathOnAnotherTry;
+    pathOnAnotherTry.clear();
+    return true;
+}
 
 }  // namespace tarnivo::testing

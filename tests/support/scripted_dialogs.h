@@ -24,6 +24,9 @@ public:
     // When set, the user keeps the suggested file name and picks this folder for it.
     QString chosenFolder;
 
+    // When set, the user tries again after a file could not be written, and picks this file.
+    QString pathOnAnotherTry;
+
     QStringList reasons;
     QStringList suggestedPaths;
     QStringList failures;
@@ -33,7 +36,7 @@ public:
 
     bool offerPdfInstead(QWidget* parent, const QString& reason) override;
     QString askPdfPath(QWidget* parent, const QString& suggestedPath) override;
-    void reportFailure(QWidget* parent, const QString& message) override;
+    bool offerAnotherTry(QWidget* parent, const QString& message) override;
 };
 
 }  // namespace tarnivo::testing

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <cstdlib>
 
@@ -34,6 +35,12 @@ void ensureApplication() {
 const std::vector<std::string>& reportedErrors() { return errors(); }
 
 void resetProgram() {
+    // An ended program asked the application to quit, which would make every later modal
+    // dialog of this test program return at once; one turn of the main loop takes it back.
+    if (tk::Forms::ended() && QCoreApplication::instance() != nullptr) {
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+    }
     tk::Forms::reset();
     errors().clear();
     QApplication::processEvents();

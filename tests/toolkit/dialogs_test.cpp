@@ -3,46 +3,23 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <functional>
 #include <utility>
 
 #include "app/toolkit/forms.h"
+#include "tests/support/modal_answers.h"
 #include "tests/support/test_app.h"
 #include "tests/toolkit/print_test_window.h"
 
 namespace tarnivo {
 namespace {
 
-// Does to the next modal dialog what a user would, once it is up.
-void whenModalDialogOpens(const std::function<void(QWidget*)>& answer) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            answer(dialog);
-        }
-    });
-    poll->start(10);
-}
-
-void clickButton(QWidget* dialog, const QString& text) {
-    for (auto* button : dialog->findChildren<QPushButton*>()) {
-        if (QString(button->text()).remove(QLatin1Char('&')) == text) {
-            button->click();
-            return;
-        }
-    }
-    ADD_FAILURE() << "no button " << text.toStdString();
-    dialog->close();
-}
+using testing::clickButton;
+using testing::whenModalDialogOpens;
 
 class DialogsTest : public ::testing::Test {
 protected:

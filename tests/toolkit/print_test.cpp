@@ -143,6 +143,7 @@ TEST_F(PrintTest, PrinterThatRefusesTheJobIsReportedAndThePageSavedAsPdf) {
     EXPECT_EQ(tk::printWindow(window, "", "record.pdf"), PrintOutcome::SavedAsPdf);
     ASSERT_EQ(dialogs.reasons.size(), 1);
     EXPECT_TRUE(dialogs.reasons[0].contains(QStringLiteral("\"TarnivoPDF\""))) << dialogs.reasons[0].toStdString();
+    EXPECT_TRUE(dialogs.reasons[0].endsWith(QStringLiteral("accepting jobs."))) << "one sentence, one full stop";
     EXPECT_EQ(server.allJobs(), 0);
     EXPECT_TRUE(startsWithPdfHeader(dialogs.chosenPath));
     testing::expectPageShowsPrintTestWindow(testing::renderPdfPage(dialogs.chosenPath, 50), window);
@@ -157,12 +158,15 @@ TEST_F(PrintTest, WithoutAPrinterTheUserDecidesAboutAPdfCopy) {
         bool takeOffer;
         QString chosenFile;  // relative to the output folder; empty: cancel the file dialog
         PrintOutcome outcome;
+        QString anotherTry = {};  // the file picked after the first could not be written
     };
     const Case cases[] = {
         {"saves where the user chose", true, QStringLiteral("chosen.pdf"), PrintOutcome::SavedAsPdf},
         {"declines the offer", false, QString(), PrintOutcome::Cancelled},
         {"cancels the file dialog", true, QString(), PrintOutcome::Cancelled},
         {"chooses a folder that does not exist", true, QStringLiteral("missing/chosen.pdf"), PrintOutcome::Failed},
+        {"tries again after a folder that does not exist", true, QStringLiteral("missing/chosen.pdf"),
+         PrintOutcome::SavedAsPdf, QStringLiteral("chosen.pdf")},
     };
     auto& window = shownWindow();
     const WindowState before = stateOf(window);
@@ -173,12 +177,17 @@ TEST_F(PrintTest, WithoutAPrinterTheUserDecidesAboutAPdfCopy) {
         ScriptedDialogs answers;
         answers.takeOffer = test.takeOffer;
         answers.chosenPath = test.chosenFile.isEmpty() ? QString() : output.filePath(test.chosenFile);
+        answers.pathOnAnotherTry = test.anotherTry.isEmpty() ? QString() : output.filePath(test.anotherTry);
+        const QString firstChoice = answers.chosenPath;
 
         EXPECT_EQ(tk::printWindow(window, "", "Tarnivo - Smith, Ann.pdf"), test.outcome);
         ASSERT_EQ(answers.reasons.size(), 1);
         EXPECT_EQ(answers.reasons[0], QStringLiteral("No default printer is set up on this computer."));
         if (test.takeOffer) {
-            ASSERT_EQ(answers.suggestedPaths.size(), 1);
+            ASSERT_EQ(answers.suggestedPaths.size(), test.anotherTry.isEmpty() ? 1 : 2);
+            if (!test.anotherTry.isEmpty()) {
+                EXPECT_EQ(answers.suggestedPaths[1], firstChoice) << "another try starts from the file that failed";
+            }
             const QFileInfo suggested(answers.suggestedPaths[0]);
             EXPECT_EQ(suggested.fileName(), QStringLiteral("Tarnivo - Smith, Ann.pdf"));
             EXPECT_TRUE(suggested.absoluteDir().exists() && QFileInfo(suggested.absolutePath()).isWritable())
@@ -189,9 +198,12 @@ TEST_F(PrintTest, WithoutAPrinterTheUserDecidesAboutAPdfCopy) {
         } else {
             EXPECT_TRUE(answers.suggestedPaths.isEmpty());
         }
-        EXPECT_EQ(answers.failures.size(), test.outcome == PrintOutcome::Failed ? 1 : 0);
-        if (test.outcome == PrintOutcome::Failed) {
-            EXPECT_TRUE(answers.failures[0].contains(QDir::toNativeSeparators(answers.chosenPath)));
+        const bool failedOnce = test.outcome == PrintOutcome::Failed || !test.anotherTry.isEmpty();
+        EXPECT_EQ(answers.failures.size(), failedOnce ? 1 : 0);
+        if (failedOnce) {
+            EXPECT_TRUE(answers.failures[0].contains(QDir::toNativeSeparators(firstChoice)));
+            EXPECT_TRUE(answers.failures[0].contains(QStringLiteral("No such file or directory")))
+                << "the system's reason: " << answers.failures[0].toStdString();
         }
         EXPECT_EQ(QDir(output.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(),
                   test.outcome == PrintOutcome::SavedAsPdf ? 1 : 0)

@@ -147,4 +147,9 @@ std::string AnswerFormSelector::leftOutPartsText(const std::array<bool, 3>& verd
     return parts.empty() ? std::string() : "the answer also has " + parts + ".";
 }
 
+bool AnswerFormSelector::showsBox(int form, std::size_t box) {
+    if (form < 0 || form >= FormCount || box >= 3) return true;
+    return Shapes[static_cast<std::size_t>(form)].boxes[box].shown;
+}
+
 }  // namespace tarnivo

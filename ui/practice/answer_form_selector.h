@@ -39,6 +39,8 @@ public:
 
     // The first box the shape lets the student type into: the first one it leaves empty.
     [[nodiscard]] static int firstAnswerBox(int form);
+    // Whether the shape shows the box (0 A, 1 B, 2 C); a form outside 0..6 shows all three.
+    [[nodiscard]] static bool showsBox(int form, std::size_t box);
 
     // The shape whose formula is drawn at `y` twips down the formula picture; a press
     // between two formulas counts for the nearer one.

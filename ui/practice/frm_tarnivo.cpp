@@ -6,6 +6,7 @@
 #include "app/toolkit/forms.h"
 #include "app/toolkit/print.h"
 #include "ui/practice/record_file_name.h"
+#include "ui/practice/work_review.h"
 
 namespace tarnivo {
 
@@ -76,6 +77,7 @@ void frmTarnivo::cmdNew_Click() {
     for (tk::TextBox& box : txtAnswer) box.setAccessibleDescription("");
 
     problem_ = GenerateProblem(*random_);
+    work_.startProblem(problem_);
     for (std::size_t i = 0; i < problem_.termTexts.size(); ++i) lblProb[i].setCaption(problem_.termTexts[i]);
     for (std::size_t i = 0; i < problem_.keyTexts.size(); ++i) lblProb[4 + i].setCaption(problem_.keyTexts[i]);
 
@@ -92,6 +94,7 @@ void frmTarnivo::cmdSubmit_Click() {
     const std::array<std::string, 3> keyTexts{lblProb[4].caption(), lblProb[5].caption(), lblProb[6].caption()};
     const std::array<std::string, 3> boxTexts{txtAnswer[0].text(), txtAnswer[1].text(), txtAnswer[2].text()};
     const SubmitOutcome outcome = Submit(score_, boxTexts, keyTexts, lblProbCount.caption(), problemLimit_);
+    work_.recordSubmission(selectedAnswerForm(), boxTexts, outcome.verdicts);
     applySubmitOutcome(outcome);
 }
 
@@ -169,7 +172,10 @@ void frmTarnivo::cmdPrintIt_Click() {
     const std::string& name = lblName.caption();
     const std::string& date = lblDate.caption();
     const std::string title = trim(name).empty() ? caption() : recordTitle(name, date);
-    tk::printWindow(*this, title, recordFileName(name, date));
+    const ReviewHeading heading{
+        lblPeriod.caption(), lblID.caption(),     name, lblTeacher.caption(), date, lblRight.caption(),
+        lblWrong.caption(),  lblPercent.caption()};
+    tk::printWindow(*this, title, recordFileName(name, date), workReview(heading, work_));
 }
 
 void frmTarnivo::cmdExit_Click() { tk::Forms::unload(*this); }

@@ -17,6 +17,7 @@
 #include "engine/problem.h"
 #include "engine/score.h"
 #include "engine/submit.h"
+#include "engine/work_record.h"
 #include "ui/practice/answer_form_selector.h"
 
 namespace tarnivo {
@@ -108,6 +109,7 @@ private:
     SavedLayout savedLayout_;
     Score score_;
     DrillProblem problem_;
+    WorkRecord work_;
     std::unique_ptr<RandomSource> random_ = std::make_unique<RandomSource>();
     AnswerFormSelector answerForms_{txtAnswer, imgRadical, lneViniculum};
 };
