@@ -58,9 +58,9 @@ else()
 endif()
 list(JOIN tarnivo_runtime_depends ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 # Fonts for the students' names in the scripts of the large school systems, one small font
-# a script (about 2.6 MB in all, against 42 MB for one package of every Noto face); DejaVu
-# Sans, a dependency, already has Hebrew and Arabic. And Qt's own dialog texts in the
-# program's languages.
+# a script: about 2 MB in all besides the 5 MB CJK one, against 42 MB for the one package
+# with every Noto face. DejaVu Sans, a dependency, already has Hebrew and Arabic. And Qt's
+# own dialog texts in the program's languages.
 set(tarnivo_recommends
   fonts-wqy-microhei        # Chinese, Japanese and Korean
   fonts-lohit-deva          # Devanagari: Hindi, Marathi, Nepali
