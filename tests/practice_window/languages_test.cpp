@@ -153,5 +153,56 @@ INSTANTIATE_TEST_SUITE_P(Translations, InEachLanguage,
                              return *info.param.code != 0 ? std::string(info.param.code) : std::string("en");
                          });
 
+// The language comes from the locale variables as every program of the desktop reads them.
+TEST(LanguageChoice, FollowsLanguageThenTheMessagesLocaleAndStopsAtEnglish) {
+    struct Case {
+        const char* language;  // LANGUAGE, LC_ALL, LC_MESSAGES, LANG; nullptr for unset
+        const char* all;
+        const char* messages;
+        const char* lang;
+        const char* chosen;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, nullptr, "de_DE.UTF-8", "de"},
+        {nullptr, nullptr, nullptr, "de_AT.UTF-8@euro", "de"},
+        {nullptr, nullptr, nullptr, "pt_BR.UTF-8", "pt_BR"},
+        {nullptr, nullptr, nullptr, "pt_PT.UTF-8", ""},
+        {nullptr, nullptr, "es_MX.UTF-8", "de_DE.UTF-8", "es"},
+        {nullptr, "fr_CA.UTF-8", "es_ES.UTF-8", "de_DE.UTF-8", "fr"},
+        {"fr:de", nullptr, nullptr, "de_DE.UTF-8", "fr"},
+        {"it:pt_BR", nullptr, nullptr, "it_IT.UTF-8", "pt_BR"},
+        {"en_GB:de", nullptr, nullptr, "de_DE.UTF-8", ""},
+        {"de", nullptr, nullptr, "C.UTF-8", ""},
+        {"de", "POSIX", nullptr, "de_DE.UTF-8", ""},
+        {nullptr, nullptr, nullptr, "en_US.UTF-8", ""},
+        {nullptr, nullptr, nullptr, nullptr, ""},
+    };
+    const char* const names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    std::map<std::string, QByteArray> saved;
+    for (const char* name : names) {
+        if (qEnvironmentVariableIsSet(name)) saved[name] = qgetenv(name);
+    }
+    for (const Case& c : cases) {
+        const char* const values[] = {c.language, c.all, c.messages, c.lang};
+        std::string shown;
+        for (std::size_t i = 0; i < 4; ++i) {
+            if (values[i] != nullptr) {
+                qputenv(names[i], values[i]);
+                shown += std::string(names[i]) + "=" + values[i] + " ";
+            } else {
+                qunsetenv(names[i]);
+            }
+        }
+        EXPECT_EQ(tk::Languages::chosen().toStdString(), c.chosen) << shown;
+    }
+    for (const char* name : names) {
+        if (saved.count(name) != 0) {
+            qputenv(name, saved[name]);
+        } else {
+            qunsetenv(name);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tarnivo::testing
