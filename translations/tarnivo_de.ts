@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AnswerFormSelector</name>
+    <message>
+        <source>the answer also has a coefficient.</source>
+        <extracomment>Shown under the answer boxes after &quot;Wrong shape:&quot;, when the chosen shape has no box for a part of the answer the student got wrong. The coefficient is A in A√B / C.</extracomment>
+        <translation>die Antwort hat auch einen Koeffizienten.</translation>
+    </message>
+    <message>
+        <source>the answer also has a number under the root.</source>
+        <extracomment>As above; the number under the root is B in A√B / C.</extracomment>
+        <translation>die Antwort hat auch eine Zahl unter der Wurzel.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a number under the root.</source>
+        <extracomment>As above, for A and B of A√B / C.</extracomment>
+        <translation>die Antwort hat auch einen Koeffizienten und eine Zahl unter der Wurzel.</translation>
+    </message>
+    <message>
+        <source>the answer also has a denominator.</source>
+        <extracomment>As above; the denominator is C in A√B / C.</extracomment>
+        <translation>die Antwort hat auch einen Nenner.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a denominator.</source>
+        <extracomment>As above, for A and C of A√B / C.</extracomment>
+        <translation>die Antwort hat auch einen Koeffizienten und einen Nenner.</translation>
+    </message>
+    <message>
+        <source>the answer also has a number under the root and a denominator.</source>
+        <extracomment>As above, for B and C of A√B / C.</extracomment>
+        <translation>die Antwort hat auch eine Zahl unter der Wurzel und einen Nenner.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a number under the root and a denominator.</source>
+        <extracomment>As above, for all three parts of A√B / C.</extracomment>
+        <translation>die Antwort hat auch einen Koeffizienten, eine Zahl unter der Wurzel und einen Nenner.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Tarnivo needs a graphical display (an X11 or Wayland desktop), and none could be opened.</source>
@@ -67,16 +105,100 @@
         <translation>Der Drucker „%1“ konnte den Druck nicht beginnen.</translation>
     </message>
     <message>
-        <source>The printer &quot;%1&quot; did not take the print (%2).</source>
-        <translation>Der Drucker „%1“ hat den Druckauftrag nicht angenommen (%2).</translation>
-    </message>
-    <message>
-        <source>The PDF file &quot;%1&quot; could not be written.</source>
-        <translation>Die PDF-Datei „%1“ konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
         <source>No default printer is set up on this computer.</source>
         <translation>Auf diesem Computer ist kein Standarddrucker eingerichtet.</translation>
+    </message>
+    <message>
+        <source>Try Again…</source>
+        <translation>Erneut versuchen…</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>Die Seite konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the print: %2.</source>
+        <translation>Der Drucker „%1“ hat den Druckauftrag nicht angenommen: %2.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written: %2.</source>
+        <translation>Die PDF-Datei „%1“ konnte nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkReview</name>
+    <message>
+        <source>Period:</source>
+        <extracomment>Labels of the student data and the score at the top of the printed review; each is followed by its value. &quot;Period&quot; is a class period of the school day.</extracomment>
+        <translation>Stunde:</translation>
+    </message>
+    <message>
+        <source>Student ID:</source>
+        <translation>Schülernummer:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Teacher:</source>
+        <translation>Lehrkraft:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <extracomment>The number of answers that were right.</extracomment>
+        <translation>Richtig:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <extracomment>The number of answers handed in, right or wrong: a count of submissions, not a sum.</extracomment>
+        <translation>Versuche:</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <extracomment>The percentage of submissions that were right.</extracomment>
+        <translation>Quote:</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>Column headings of the printed table of the twenty problems. &quot;No.&quot; is the problem&apos;s number.</extracomment>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>The simplified answer of the problem, from the answer key.</extracomment>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Submitted</source>
+        <extracomment>How many times the student handed in an answer to the problem.</extracomment>
+        <translation>Abgaben</translation>
+    </message>
+    <message>
+        <source>Wrong answers (✗ marks a wrong part)</source>
+        <extracomment>✗ is printed after every wrong part of a wrong answer: keep the sign.</extracomment>
+        <translation>Falsche Antworten (✗ kennzeichnet einen falschen Teil)</translation>
+    </message>
+    <message>
+        <source>%1 left out</source>
+        <extracomment>After a wrong answer: the parts it had no box for (%1 is a list of A, √B and C), which the answer key needs.</extracomment>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>Ends the list of a problem&apos;s wrong answers: %n more were handed in but are not listed.</extracomment>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -265,6 +387,18 @@
     <message>
         <source>a root b over c</source>
         <translation>a Wurzel b durch c</translation>
+    </message>
+    <message>
+        <source>End of the set</source>
+        <extracomment>Heard by a student with a screen reader when the twenty problems are done.</extracomment>
+        <translation>Ende der Übung</translation>
+    </message>
+    <message>
+        <source>Wrong shape:</source>
+        <extracomment>Heading of the note shown under the answer boxes when the chosen answer shape leaves out a part of the answer the student got wrong (the line below it names that part).
+----------
+Heard before the note that names the part of the answer the chosen shape leaves out.</extracomment>
+        <translation>Falsche Form:</translation>
     </message>
 </context>
 </TS>

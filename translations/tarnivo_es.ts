@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AnswerFormSelector</name>
+    <message>
+        <source>the answer also has a coefficient.</source>
+        <extracomment>Shown under the answer boxes after &quot;Wrong shape:&quot;, when the chosen shape has no box for a part of the answer the student got wrong. The coefficient is A in A√B / C.</extracomment>
+        <translation>la respuesta también tiene un coeficiente.</translation>
+    </message>
+    <message>
+        <source>the answer also has a number under the root.</source>
+        <extracomment>As above; the number under the root is B in A√B / C.</extracomment>
+        <translation>la respuesta también tiene un número bajo la raíz.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a number under the root.</source>
+        <extracomment>As above, for A and B of A√B / C.</extracomment>
+        <translation>la respuesta también tiene un coeficiente y un número bajo la raíz.</translation>
+    </message>
+    <message>
+        <source>the answer also has a denominator.</source>
+        <extracomment>As above; the denominator is C in A√B / C.</extracomment>
+        <translation>la respuesta también tiene un denominador.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a denominator.</source>
+        <extracomment>As above, for A and C of A√B / C.</extracomment>
+        <translation>la respuesta también tiene un coeficiente y un denominador.</translation>
+    </message>
+    <message>
+        <source>the answer also has a number under the root and a denominator.</source>
+        <extracomment>As above, for B and C of A√B / C.</extracomment>
+        <translation>la respuesta también tiene un número bajo la raíz y un denominador.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a number under the root and a denominator.</source>
+        <extracomment>As above, for all three parts of A√B / C.</extracomment>
+        <translation>la respuesta también tiene un coeficiente, un número bajo la raíz y un denominador.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Tarnivo needs a graphical display (an X11 or Wayland desktop), and none could be opened.</source>
@@ -67,16 +105,100 @@
         <translation>La impresora «%1» no pudo iniciar la impresión.</translation>
     </message>
     <message>
-        <source>The printer &quot;%1&quot; did not take the print (%2).</source>
-        <translation>La impresora «%1» no aceptó la impresión (%2).</translation>
-    </message>
-    <message>
-        <source>The PDF file &quot;%1&quot; could not be written.</source>
-        <translation>No se pudo escribir el archivo PDF «%1».</translation>
-    </message>
-    <message>
         <source>No default printer is set up on this computer.</source>
         <translation>No hay ninguna impresora predeterminada configurada en este equipo.</translation>
+    </message>
+    <message>
+        <source>Try Again…</source>
+        <translation>Reintentar…</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>No se pudo dibujar la página.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the print: %2.</source>
+        <translation>La impresora «%1» no aceptó la impresión: %2.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written: %2.</source>
+        <translation>No se pudo escribir el archivo PDF «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkReview</name>
+    <message>
+        <source>Period:</source>
+        <extracomment>Labels of the student data and the score at the top of the printed review; each is followed by its value. &quot;Period&quot; is a class period of the school day.</extracomment>
+        <translation>Hora de clase:</translation>
+    </message>
+    <message>
+        <source>Student ID:</source>
+        <translation>N.º de alumno:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Teacher:</source>
+        <translation>Profesor:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <extracomment>The number of answers that were right.</extracomment>
+        <translation>Correctas:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <extracomment>The number of answers handed in, right or wrong: a count of submissions, not a sum.</extracomment>
+        <translation>Intentos:</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <extracomment>The percentage of submissions that were right.</extracomment>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>Column headings of the printed table of the twenty problems. &quot;No.&quot; is the problem&apos;s number.</extracomment>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>The simplified answer of the problem, from the answer key.</extracomment>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Submitted</source>
+        <extracomment>How many times the student handed in an answer to the problem.</extracomment>
+        <translation>Envíos</translation>
+    </message>
+    <message>
+        <source>Wrong answers (✗ marks a wrong part)</source>
+        <extracomment>✗ is printed after every wrong part of a wrong answer: keep the sign.</extracomment>
+        <translation>Respuestas incorrectas (✗ marca una parte incorrecta)</translation>
+    </message>
+    <message>
+        <source>%1 left out</source>
+        <extracomment>After a wrong answer: the parts it had no box for (%1 is a list of A, √B and C), which the answer key needs.</extracomment>
+        <translation>falta %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>Ends the list of a problem&apos;s wrong answers: %n more were handed in but are not listed.</extracomment>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -265,6 +387,18 @@
     <message>
         <source>a root b over c</source>
         <translation>a raíz de b entre c</translation>
+    </message>
+    <message>
+        <source>End of the set</source>
+        <extracomment>Heard by a student with a screen reader when the twenty problems are done.</extracomment>
+        <translation>Fin de la serie</translation>
+    </message>
+    <message>
+        <source>Wrong shape:</source>
+        <extracomment>Heading of the note shown under the answer boxes when the chosen answer shape leaves out a part of the answer the student got wrong (the line below it names that part).
+----------
+Heard before the note that names the part of the answer the chosen shape leaves out.</extracomment>
+        <translation>Forma equivocada:</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AnswerFormSelector</name>
+    <message>
+        <source>the answer also has a coefficient.</source>
+        <extracomment>Shown under the answer boxes after &quot;Wrong shape:&quot;, when the chosen shape has no box for a part of the answer the student got wrong. The coefficient is A in A√B / C.</extracomment>
+        <translation>la réponse a aussi un coefficient.</translation>
+    </message>
+    <message>
+        <source>the answer also has a number under the root.</source>
+        <extracomment>As above; the number under the root is B in A√B / C.</extracomment>
+        <translation>la réponse a aussi un nombre sous la racine.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a number under the root.</source>
+        <extracomment>As above, for A and B of A√B / C.</extracomment>
+        <translation>la réponse a aussi un coefficient et un nombre sous la racine.</translation>
+    </message>
+    <message>
+        <source>the answer also has a denominator.</source>
+        <extracomment>As above; the denominator is C in A√B / C.</extracomment>
+        <translation>la réponse a aussi un dénominateur.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a denominator.</source>
+        <extracomment>As above, for A and C of A√B / C.</extracomment>
+        <translation>la réponse a aussi un coefficient et un dénominateur.</translation>
+    </message>
+    <message>
+        <source>the answer also has a number under the root and a denominator.</source>
+        <extracomment>As above, for B and C of A√B / C.</extracomment>
+        <translation>la réponse a aussi un nombre sous la racine et un dénominateur.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a number under the root and a denominator.</source>
+        <extracomment>As above, for all three parts of A√B / C.</extracomment>
+        <translation>la réponse a aussi un coefficient, un nombre sous la racine et un dénominateur.</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Tarnivo needs a graphical display (an X11 or Wayland desktop), and none could be opened.</source>
@@ -67,16 +105,100 @@
         <translation>L’imprimante « %1 » n’a pas pu commencer l’impression.</translation>
     </message>
     <message>
-        <source>The printer &quot;%1&quot; did not take the print (%2).</source>
-        <translation>L’imprimante « %1 » n’a pas accepté l’impression (%2).</translation>
-    </message>
-    <message>
-        <source>The PDF file &quot;%1&quot; could not be written.</source>
-        <translation>Le fichier PDF « %1 » n’a pas pu être écrit.</translation>
-    </message>
-    <message>
         <source>No default printer is set up on this computer.</source>
         <translation>Aucune imprimante par défaut n’est configurée sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Try Again…</source>
+        <translation>Réessayer…</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>La page n’a pas pu être dessinée.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the print: %2.</source>
+        <translation>L’imprimante « %1 » n’a pas accepté l’impression&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written: %2.</source>
+        <translation>Le fichier PDF « %1 » n’a pas pu être écrit&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkReview</name>
+    <message>
+        <source>Period:</source>
+        <extracomment>Labels of the student data and the score at the top of the printed review; each is followed by its value. &quot;Period&quot; is a class period of the school day.</extracomment>
+        <translation>Heure de cours&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Student ID:</source>
+        <translation>N° d’élève&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Teacher:</source>
+        <translation>Professeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <extracomment>The number of answers that were right.</extracomment>
+        <translation>Justes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <extracomment>The number of answers handed in, right or wrong: a count of submissions, not a sum.</extracomment>
+        <translation>Essais&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <extracomment>The percentage of submissions that were right.</extracomment>
+        <translation>Réussite&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>Column headings of the printed table of the twenty problems. &quot;No.&quot; is the problem&apos;s number.</extracomment>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>The simplified answer of the problem, from the answer key.</extracomment>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Submitted</source>
+        <extracomment>How many times the student handed in an answer to the problem.</extracomment>
+        <translation>Envois</translation>
+    </message>
+    <message>
+        <source>Wrong answers (✗ marks a wrong part)</source>
+        <extracomment>✗ is printed after every wrong part of a wrong answer: keep the sign.</extracomment>
+        <translation>Réponses fausses (✗ marque une partie fausse)</translation>
+    </message>
+    <message>
+        <source>%1 left out</source>
+        <extracomment>After a wrong answer: the parts it had no box for (%1 is a list of A, √B and C), which the answer key needs.</extracomment>
+        <translation>%1 omis</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>Ends the list of a problem&apos;s wrong answers: %n more were handed in but are not listed.</extracomment>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -265,6 +387,18 @@
     <message>
         <source>a root b over c</source>
         <translation>a racine de b sur c</translation>
+    </message>
+    <message>
+        <source>End of the set</source>
+        <extracomment>Heard by a student with a screen reader when the twenty problems are done.</extracomment>
+        <translation>Fin de la série</translation>
+    </message>
+    <message>
+        <source>Wrong shape:</source>
+        <extracomment>Heading of the note shown under the answer boxes when the chosen answer shape leaves out a part of the answer the student got wrong (the line below it names that part).
+----------
+Heard before the note that names the part of the answer the chosen shape leaves out.</extracomment>
+        <translation>Mauvaise forme&#xa0;:</translation>
     </message>
 </context>
 </TS>

@@ -43,8 +43,7 @@ public:
 
     bool offerAnotherTry(QWidget* parent, const QString& message) override {
         QMessageBox box(QMessageBox::Warning, printTitle(), message, QMessageBox::NoButton, parent);
-        QPushButton* again =
-            box.addButton(QCoreApplication::translate("Print", "Try Again…"), QMessageBox::AcceptRole);
+        QPushButton* again = box.addButton(QCoreApplication::translate("Print", "Try Again…"), QMessageBox::AcceptRole);
         box.addButton(QMessageBox::Cancel);
         box.setDefaultButton(again);
         box.exec();

@@ -2,8 +2,8 @@
 #include "app/toolkit/frame.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QStringList>

@@ -194,8 +194,9 @@ PrintOutcome printWindow(Window& window, const std::string& documentName, const 
     const QString jobName = title.empty() ? QStringLiteral("Tarnivo") : toQString(title);
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     // Without a default, Qt would quietly pick the first queue, one the user never chose.
-    const QString problem = printer.isNull() ? QCoreApplication::translate("Print", "No default printer is set up on this computer.")
-                                             : printOn(printer, page, below, jobName);
+    const QString problem = printer.isNull()
+                                ? QCoreApplication::translate("Print", "No default printer is set up on this computer.")
+                                : printOn(printer, page, below, jobName);
     if (problem.isEmpty()) return PrintOutcome::Printed;
     return offerPdfInstead(window.topLevelWidget(), problem, jobName, suggestedPdfName,
                            [&](QPagedPaintDevice& device) { return renderPage(page, device, below); });

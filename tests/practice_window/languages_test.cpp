@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPushButton>
 #include <QStringList>
+#include <array>
 #include <map>
 #include <ostream>
 #include <string>
@@ -21,6 +22,7 @@
 #include "tests/support/drawn_text.h"
 #include "tests/support/test_app.h"
 #include "tests/support/toolkit_probes.h"
+#include "ui/practice/answer_form_selector.h"
 #include "ui/practice/frm_tarnivo.h"
 #include "ui/signin/frm_sign_in.h"
 #include "ui/startup.h"
@@ -64,13 +66,24 @@ void expectButtonWhole(const tk::CommandButton& button) {
     EXPECT_GE(push->font().pixelSize(), SmallestPixels) << "no smaller than 7 points";
 }
 
+// A caption that wraps: every line inside the box, and no word wider than it.
+void expectWrappedWhole(const tk::FittedText& drawn, const std::string& caption) {
+    EXPECT_EQ(drawn.text.toStdString(), caption) << "drawn whole, not cut";
+    const QRect needed = QFontMetrics(drawn.font).boundingRect(drawn.area, Qt::TextWordWrap, drawn.text);
+    EXPECT_LE(needed.width(), drawn.area.width()) << "no word wider than its box";
+    EXPECT_LE(needed.height(), drawn.area.height()) << "every line inside its box";
+    EXPECT_TRUE(everyCharacterHasAGlyph(drawn.text, drawn.font)) << "no empty boxes";
+}
+
 // Checks every caption of the window as it stands now, and that no two buttons share an access key.
 void expectCaptionsWhole(const tk::Window& window) {
     std::map<QChar, std::string> accessKeys;
     for (const tk::Control* control : allControls(window)) {
         SCOPED_TRACE(control->fullName());
         if (const auto* label = dynamic_cast<const tk::Label*>(control)) {
-            if (!label->design().autoSize && !label->caption().empty())
+            if (label->design().wordWrap && !label->caption().empty())
+                expectWrappedWhole(tk::LabelProbe::drawnCaption(*label), label->caption());
+            else if (!label->design().autoSize && !label->caption().empty())
                 expectWhole(tk::LabelProbe::drawnCaption(*label), label->caption(), tk::toQFont(label->design().font));
         } else if (const auto* frame = dynamic_cast<const tk::Frame*>(control)) {
             if (!frame->design().borderless && !frame->caption().empty())
@@ -133,6 +146,23 @@ TEST_P(InEachLanguage, BothWindowsShowEveryCaptionWholeWithTheirOwnAccessKeys) {
         expectCaptionsWhole(practice);
     }
     grabWindow(practice, shots + "-problem");
+
+    // The note under the answer boxes, in every sentence it can read (one bit a wrong part
+    // the shape leaves out), fits its box in every language.
+    practice.Label5.setVisible(true);
+    practice.lblHiddenPart.setVisible(true);
+    for (unsigned parts = 1; parts < 8; ++parts) {
+        std::array<bool, 3> verdicts{};
+        for (std::size_t box = 0; box < 3; ++box) verdicts[box] = ((parts >> box) & 1U) == 0;
+        const std::string note = AnswerFormSelector::leftOutPartsText(verdicts, {});
+        SCOPED_TRACE(note);
+        if (*language.code != 0) {
+            EXPECT_NE(note.rfind("the answer", 0), 0U) << "the note is translated";
+        }
+        practice.lblHiddenPart.setCaption(note);
+        expectCaptionsWhole(practice);
+    }
+    grabWindow(practice, shots + "-wrong-shape");
 
     practice.shutdown();
     settle();
