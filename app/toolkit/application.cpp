@@ -5,6 +5,7 @@
 
 #include "app/toolkit/accessible_changes.h"
 #include "app/toolkit/accessible_container.h"
+#include "app/toolkit/font_probe_messages.h"
 #include "app/toolkit/font_substitutes.h"
 #include "app/toolkit/forms.h"
 #include "app/toolkit/keyboard_rules.h"
@@ -18,6 +19,7 @@ Application::Application(int& argc, char** argv) : app_(StartupMessages::openApp
     // The windows end the program themselves, through their slots.
     QApplication::setQuitOnLastWindowClosed(false);
     FontSubstitutes::install();
+    quietFontProbes();
     AccessibleContainer::installFactory();
     AccessibleChanges::listen();
     qApp->installEventFilter(new KeyboardRules(qApp));

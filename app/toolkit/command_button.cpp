@@ -4,8 +4,10 @@
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QStringList>
+#include <utility>
 
 #include "app/toolkit/dispatch.h"
+#include "app/toolkit/fitted_text.h"
 #include "app/toolkit/qt_bridge.h"
 
 namespace tarnivo::tk {
@@ -30,6 +32,25 @@ QString wrapped(const QString& caption, const QFont& font, int width) {
     return lines + line;
 }
 
+// The caption's lines in the designed size of its face when they fit the button, otherwise in
+// the largest smaller size that fits them, down to the smallest size a caption is drawn in.
+std::pair<QFont, QString> fitted(const QString& caption, QFont font, QSize room) {
+    const auto fits = [&](const QFont& candidate, const QString& lines) {
+        const QFontMetrics metrics(candidate);
+        const QStringList split = lines.split(QLatin1Char('\n'));
+        for (QString line : split) {
+            if (metrics.horizontalAdvance(line.remove(QLatin1Char('&'))) > room.width()) return false;
+        }
+        return metrics.lineSpacing() * split.size() <= room.height();
+    };
+    QString lines = wrapped(caption, font, room.width());
+    for (int size = font.pixelSize() - 1; size >= smallestFittedPixels() && !fits(font, lines); --size) {
+        font.setPixelSize(size);
+        lines = wrapped(caption, font, room.width());
+    }
+    return {font, lines};
+}
+
 // The caption as a screen reader says it: without the access-key marks, "&&" read as "&".
 QString spoken(const std::string& caption) {
     QString text;
@@ -45,7 +66,6 @@ QString spoken(const std::string& caption) {
 void CommandButton::create(const Design& design) {
     button_ = new QPushButton();
     adoptWidget(button_);
-    button_->setFont(toQFont(design.font));
     button_->setAutoDefault(false);
     button_->setFocusPolicy(Qt::StrongFocus);
     setCaption(design.caption);
@@ -65,8 +85,12 @@ void CommandButton::setCaption(const std::string& caption) {
     // Qt reads "&" as the access key, as the caption means. The button's frame and
     // padding take a few pixels on each side.
     constexpr int Padding = 8;
+    constexpr int FrameHeight = 6;
     if (button_ == nullptr) return;
-    button_->setText(wrapped(toQString(caption), button_->font(), toPixels(width()) - Padding));
+    const QSize room(toPixels(width()) - Padding, toPixels(height()) - FrameHeight);
+    const auto [font, lines] = fitted(toQString(caption), toQFont(design().font), room);
+    button_->setFont(font);
+    button_->setText(lines);
     // The name is the caption on one line, whatever the wrapping on screen.
     button_->setAccessibleName(spoken(caption));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "app/toolkit/design.h"
@@ -32,6 +33,8 @@ public:
     [[nodiscard]] virtual bool containerUnloaded() const = 0;
     // The colour the painted controls inside stand on.
     [[nodiscard]] virtual Colour backColor() const = 0;
+    // Where the texts of the controls inside are looked up in the user's language.
+    [[nodiscard]] virtual std::string translationContext() const = 0;
 
     // The window's focus, as the controls inside see it.
     [[nodiscard]] virtual Control* focusedControl() const = 0;

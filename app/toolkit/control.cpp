@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "app/toolkit/texts.h"
+
 namespace tarnivo::tk {
 
 namespace {
@@ -22,21 +24,21 @@ void Control::report(ControlChange change) const {
 
 void Control::place(Container& container, std::string_view name, const Design& design) {
     container_ = &container;
-    design_ = design;
+    design_ = translated(container.translationContext(), design);
     const auto open = name.find('(');
     name_ = std::string(name.substr(0, open));
     if (open != std::string_view::npos) {
         const auto digits = name.substr(open + 1);
         std::from_chars(digits.data(), digits.data() + digits.size(), index_);
     }
-    left_ = design.left;
-    top_ = design.top;
-    width_ = design.width;
-    height_ = design.height;
-    visible_ = design.visible;
-    enabled_ = design.enabled;
+    left_ = design_.left;
+    top_ = design_.top;
+    width_ = design_.width;
+    height_ = design_.height;
+    visible_ = design_.visible;
+    enabled_ = design_.enabled;
     container.controls_.push_back(this);
-    create(design);
+    create(design_);
     applyGeometry();
     applyVisible();
     applyEnabled();

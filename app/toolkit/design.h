@@ -78,6 +78,8 @@ struct WindowDesign {
     bool showInTaskbar = true;
     std::string icon;     // resource path, empty for none
     bool dialog = false;  // a screen reader presents it as a dialog rather than a main window
+    // Where the window's texts are looked up in the user's language: the window class's name.
+    std::string translationContext;
 };
 
 }  // namespace tarnivo::tk

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/toolkit/dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -10,14 +11,17 @@ namespace tarnivo::tk {
 
 namespace {
 
-const QString PrintTitle = QStringLiteral("Print");
+//: Title of the message boxes about printing the record.
+QString printTitle() { return QCoreApplication::translate("Print", "Print"); }
 
 class DesktopDialogs final : public Dialogs {
 public:
     bool offerPdfInstead(QWidget* parent, const QString& reason) override {
-        QMessageBox box(QMessageBox::Warning, PrintTitle, reason, QMessageBox::NoButton, parent);
-        box.setInformativeText(QStringLiteral("The window was not printed. You can save the same page as a PDF file."));
-        QPushButton* save = box.addButton(QStringLiteral("Save as PDF\u2026"), QMessageBox::AcceptRole);
+        QMessageBox box(QMessageBox::Warning, printTitle(), reason, QMessageBox::NoButton, parent);
+        box.setInformativeText(QCoreApplication::translate(
+            "Print", "The window was not printed. You can save the same page as a PDF file."));
+        QPushButton* save =
+            box.addButton(QCoreApplication::translate("Print", "Save as PDF…"), QMessageBox::AcceptRole);
         box.addButton(QMessageBox::Cancel);
         box.setDefaultButton(save);
         box.exec();
@@ -26,7 +30,8 @@ public:
 
     QString askPdfPath(QWidget* parent, const QString& suggestedPath) override {
         keepNoSettings();
-        QFileDialog dialog(parent, QStringLiteral("Save as PDF"), suggestedPath, QStringLiteral("PDF files (*.pdf)"));
+        QFileDialog dialog(parent, QCoreApplication::translate("Print", "Save as PDF"), suggestedPath,
+                           QCoreApplication::translate("Print", "PDF files (*.pdf)"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         // A name typed without ".pdf" still gets it, and the overwrite question sees the real name.
@@ -37,8 +42,8 @@ public:
     }
 
     bool offerAnotherTry(QWidget* parent, const QString& message) override {
-        QMessageBox box(QMessageBox::Warning, PrintTitle, message, QMessageBox::NoButton, parent);
-        QPushButton* again = box.addButton(QStringLiteral("Try Again\u2026"), QMessageBox::AcceptRole);
+        QMessageBox box(QMessageBox::Warning, printTitle(), message, QMessageBox::NoButton, parent);
+        QPushButton* again = box.addButton(QCoreApplication::translate("Print", "Try Again…"), QMessageBox::AcceptRole);
         box.addButton(QMessageBox::Cancel);
         box.setDefaultButton(again);
         box.exec();

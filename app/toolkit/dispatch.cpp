@@ -10,12 +10,23 @@
 namespace tarnivo::tk {
 
 namespace {
+// The kinds of run-time error as the message box names them; the details stay in English,
+// for whoever is asked to look into the failure.
+[[maybe_unused]] const char* const ErrorKinds[] = {
+    QT_TRANSLATE_NOOP("Errors", "Overflow"),
+    QT_TRANSLATE_NOOP("Errors", "Subscript out of range"),
+    QT_TRANSLATE_NOOP("Errors", "Floating-point error"),
+    QT_TRANSLATE_NOOP("Errors", "Invalid control operation"),
+    QT_TRANSLATE_NOOP("Errors", "Unexpected error"),
+};
+
 ErrorReporter& reporter() {
     static ErrorReporter instance = [](const std::string& title, const std::string& message) {
+        const QString kind = QCoreApplication::translate("Errors", title.c_str());
         QMessageBox::critical(
-            nullptr, QString::fromStdString("Tarnivo: " + title),
-            QString::fromStdString("Tarnivo has met an error it cannot recover from and will close.\n\n" + title +
-                                   ": " + message));
+            nullptr, QStringLiteral("Tarnivo: ") + kind,
+            QCoreApplication::translate("Errors", "Tarnivo has met an error it cannot recover from and will close.") +
+                QStringLiteral("\n\n") + kind + QStringLiteral(": ") + QString::fromStdString(message));
     };
     return instance;
 }

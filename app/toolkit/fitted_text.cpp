@@ -15,6 +15,8 @@ bool fitsWidth(const QFont& font, const QString& text, int width) {
 }
 }  // namespace
 
+int smallestFittedPixels() { return pixelsOf(SmallestFittedPoints); }
+
 FittedText fitText(const FittedText& line) {
     const int width = line.area.width();
     if (fitsWidth(line.font, line.text, width)) return line;

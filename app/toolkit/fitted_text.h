@@ -16,6 +16,8 @@ struct FittedText {
 
 // Smallest size, in points, that a shrunk caption still reads at from a sheet of paper.
 inline constexpr float SmallestFittedPoints = 7.0F;
+// The same size in pixels on the twip grid.
+int smallestFittedPixels();
 
 // The line unchanged when it fits the area's width. Otherwise it takes the largest
 // smaller size of the same face that fits, down to SmallestFittedPoints, centred

@@ -2,6 +2,7 @@
 #include "app/toolkit/frame.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -73,6 +74,14 @@ void Frame::mousePressed(const QPoint& pixel) const {
     }
 }
 
+// A caption longer than the frame is wide, as a translation may be, is drawn smaller rather
+// than over the frame's right edge.
+FittedText Frame::drawnCaption() const {
+    const QFont font = toQFont(FontSpec{});
+    const QRect room(8, 0, toPixels(width()) - 16, QFontMetrics(font).height());
+    return fitText({font, toQString(caption()), room});
+}
+
 void Frame::paintFrame(QPainter& painter) const {
     const QRect area = widget()->rect();
     const QPalette scheme = schemeOn(design().backColor, widget()->palette());
@@ -86,12 +95,12 @@ void Frame::paintFrame(QPainter& painter) const {
         fillBorder(painter, box, 1, scheme.color(QPalette::Dark));
         fillBorder(painter, box.translated(1, 1), 1, scheme.color(QPalette::Light));
         if (!caption().empty()) {
-            const QString text = toQString(caption());
-            const QRect textArea(6, 0, metrics.horizontalAdvance(text) + 4, metrics.height());
+            const FittedText shown = drawnCaption();
+            const QRect textArea(6, 0, QFontMetrics(shown.font).horizontalAdvance(shown.text) + 4, metrics.height());
             painter.fillRect(textArea, toQColor(design().backColor, scheme));
-            painter.setFont(font);
+            painter.setFont(shown.font);
             painter.setPen(toQColor(design().foreColor, scheme));
-            painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, text);
+            painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine, shown.text);
         }
     }
     paintControls(painter);

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <string>
 
+#include "app/toolkit/fitted_text.h"
 #include "app/toolkit/widget_control.h"
 
 namespace tarnivo::tk {
@@ -21,6 +22,7 @@ public:
     [[nodiscard]] bool containerShown() const override { return shownOnScreen(); }
     [[nodiscard]] bool containerUsable() const override { return usable(); }
     [[nodiscard]] bool containerUnloaded() const override { return container()->containerUnloaded(); }
+    [[nodiscard]] std::string translationContext() const override { return container()->translationContext(); }
     [[nodiscard]] Control* focusedControl() const override { return container()->focusedControl(); }
     void placeFocusByProgram(const Control& control) override { container()->placeFocusByProgram(control); }
     void focusedControlLeaving(const Control& focused) override { container()->focusedControlLeaving(focused); }
@@ -43,6 +45,9 @@ protected:
     void create(const Design& design) override;
 
 private:
+    friend class FrameProbe;  // tests read the caption as drawn
+    // The caption as paintFrame draws it, in a smaller size when the frame is too narrow.
+    [[nodiscard]] FittedText drawnCaption() const;
     bool phrasePending_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +40,7 @@ QString savePdfFile(const QString& path, const QString& title, const PageRendere
         pdf.setResolution(paper.resolution());
         pdf.setPageLayout(paper.pageLayout());
         pdf.setTitle(title);
-        if (!render(pdf)) return QStringLiteral("The page could not be drawn.");
+        if (!render(pdf)) return QCoreApplication::translate("Print", "The page could not be drawn.");
     }
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();

@@ -3,6 +3,7 @@
 
 #include <dlfcn.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QPageLayout>
@@ -76,7 +77,8 @@ std::optional<QString> printServerRefusal() {
     constexpr int FirstFailure = 0x0100;
     if (lastError != nullptr && lastError() >= FirstFailure) {
         const char* text = lastErrorText != nullptr ? lastErrorText() : nullptr;
-        refusal = text != nullptr ? QString::fromLocal8Bit(text) : QStringLiteral("unknown error");
+        refusal =
+            text != nullptr ? QString::fromLocal8Bit(text) : QCoreApplication::translate("Print", "unknown error");
     }
     dlclose(library);
     return refusal;
@@ -90,13 +92,13 @@ QString printOn(const QPrinterInfo& info, const QImage& page, const PageText& be
     if (const QPageSize paper = info.defaultPageSize(); paper.isValid()) printer.setPageSize(paper);
     const QString name = info.printerName();
     if (!printer.isValid() || !renderPage(page, printer, below)) {
-        return QStringLiteral("The printer \"%1\" could not start the print.").arg(name);
+        return QCoreApplication::translate("Print", "The printer \"%1\" could not start the print.").arg(name);
     }
     if (auto refusal = printServerRefusal()) {
         // The server's own sentence ends the message, with its own full stop.
         QString why = refusal->trimmed();
         while (why.endsWith(QLatin1Char('.'))) why.chop(1);
-        return QStringLiteral("The printer \"%1\" did not take the print: %2.").arg(name, why);
+        return QCoreApplication::translate("Print", "The printer \"%1\" did not take the print: %2.").arg(name, why);
     }
     return {};
 }
@@ -113,7 +115,7 @@ PrintOutcome offerPdfInstead(QWidget* parent, const QString& reason, const QStri
         const QString why = savePdfFile(path, documentName, render);
         if (why.isEmpty()) return PrintOutcome::SavedAsPdf;
         const QString message =
-            QStringLiteral("The PDF file \"%1\" could not be written: %2.")
+            QCoreApplication::translate("Print", "The PDF file \"%1\" could not be written: %2.")
                 .arg(QDir::toNativeSeparators(path), why.endsWith(QLatin1Char('.')) ? why.chopped(1) : why);
         if (!ask.offerAnotherTry(parent, message)) return PrintOutcome::Failed;
     }
@@ -192,8 +194,9 @@ PrintOutcome printWindow(Window& window, const std::string& documentName, const 
     const QString jobName = title.empty() ? QStringLiteral("Tarnivo") : toQString(title);
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     // Without a default, Qt would quietly pick the first queue, one the user never chose.
-    const QString problem = printer.isNull() ? QStringLiteral("No default printer is set up on this computer.")
-                                             : printOn(printer, page, below, jobName);
+    const QString problem = printer.isNull()
+                                ? QCoreApplication::translate("Print", "No default printer is set up on this computer.")
+                                : printOn(printer, page, below, jobName);
     if (problem.isEmpty()) return PrintOutcome::Printed;
     return offerPdfInstead(window.topLevelWidget(), problem, jobName, suggestedPdfName,
                            [&](QPagedPaintDevice& device) { return renderPage(page, device, below); });

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/toolkit/languages.h"
+
 namespace tarnivo::tk {
 
 void StartupMessages::hold(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
@@ -12,7 +14,11 @@ void StartupMessages::hold(QtMsgType type, const QMessageLogContext& /*context*/
         held.emplace_back(type, message);
         return;
     }
-    std::fputs("Tarnivo needs a graphical display (an X11 or Wayland desktop), and none could be opened.\n", stderr);
+    const QString sentence =
+        Languages::text("Application", QT_TRANSLATE_NOOP("Application",
+                                                         "Tarnivo needs a graphical display (an X11 or Wayland "
+                                                         "desktop), and none could be opened."));
+    std::fputs((sentence + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -24,9 +30,12 @@ void StartupMessages::release() {
 }
 
 std::unique_ptr<QApplication> StartupMessages::openApplication(int& argc, char** argv) {
+    // The language is chosen first, so that even the no-display sentence is in it.
+    Languages::use(Languages::chosen());
     previous = qInstallMessageHandler(hold);
     auto application = std::make_unique<QApplication>(argc, argv);
     release();
+    Languages::install();
     return application;
 }
 

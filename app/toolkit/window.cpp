@@ -11,6 +11,7 @@
 #include "app/toolkit/frame.h"
 #include "app/toolkit/qt_bridge.h"
 #include "app/toolkit/tab_order.h"
+#include "app/toolkit/texts.h"
 #include "app/toolkit/window_widget.h"
 
 namespace tarnivo::tk {
@@ -18,7 +19,7 @@ namespace tarnivo::tk {
 Window::Window(const WindowDesign& design)
     : design_(design),
       widget_(std::make_unique<WindowWidget>(*this)),
-      caption_(design.caption),
+      caption_(translated(design.translationContext, design.caption)),
       backColor_(design.backColor) {
     Qt::WindowFlags flags = Qt::Window;
     if (design.borderless) flags |= Qt::FramelessWindowHint;

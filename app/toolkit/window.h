@@ -79,6 +79,7 @@ public:
     [[nodiscard]] bool containerShown() const override { return visible_; }
     [[nodiscard]] bool containerUsable() const override { return enabled_; }
     [[nodiscard]] bool containerUnloaded() const override { return unloaded_; }
+    [[nodiscard]] std::string translationContext() const override { return design_.translationContext; }
     void placeFocusByProgram(const Control& control) override;
     void paintClient(QPainter& painter) const override;
 

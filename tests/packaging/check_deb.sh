@@ -137,6 +137,22 @@ for package in $names; do
   else fail "Depends names $package, which holds nothing the program loads"; fi
 done
 
+# Recommends: fonts for names in every large script and Qt's own texts in the program's
+# languages, each installable here.
+recommends=$(dpkg-deb -f "$deb" Recommends | tr ',' '\n' | sed 's/[[:space:]]//g' | sed '/^$/d')
+for script in hi bn gu pa kn ml or ta te si th zh-cn ja ko he ar; do
+  owners=$(fc-list ":lang=$script" file | sed 's/: *$//' | xargs -r -d '\n' dpkg-query -S 2>/dev/null | cut -d: -f1 | sort -u)
+  covered=$(grep -xF -f <(printf '%s\n' $recommends $names) <<<"$owners" | head -1)
+  if [ -n "$covered" ]; then pass "names in :lang=$script have a font the package asks for ($covered)"
+  else fail "no font for :lang=$script comes from a package the package depends on or recommends (${owners:-none here})"; fi
+done
+if grep -qx qt6-translations-l10n <<<"$recommends"; then pass "Recommends qt6-translations-l10n for Qt's own texts"
+else fail "Recommends lacks qt6-translations-l10n"; fi
+for package in $recommends; do
+  if apt-cache show "$package" >/dev/null 2>&1; then pass "recommended $package is available"
+  else fail "recommended $package is not a package here"; fi
+done
+
 # What a Debian developer runs on a package: any error or warning fails, and so
 # does any hardening hint; the pedantic and informational tags are shown.
 lintian_out=$(lintian -I -E --pedantic "$deb" 2>"$work/lintian.err")

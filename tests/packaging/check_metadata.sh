@@ -29,6 +29,20 @@ expect_equal "what man says about the manual page" "" \
   "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$dir/tarnivo.1" 2>&1 >/dev/null)"
 expect_equal "version in the manual page" "Tarnivo $version" "$(sed -n 's/^\.TH [^"]*"\([^"]*\)".*/\1/p' "$dir/tarnivo.1")"
 
+# A menu and a software centre show the program in the user's language, as the program speaks it.
+description=$(sed -n '/^  <description>/,/^  <\/description>/p' "$metainfo")
+for lang in de es fr pt_BR; do
+  for key in GenericName Comment Keywords; do
+    value=$(desktop_value "$desktop" "$key\\[$lang\\]")
+    if [ -n "$value" ] && [ "$value" != "$(desktop_value "$desktop" "$key")" ]; then pass "desktop entry $key[$lang]"
+    else fail "desktop entry has no $key in $lang"; fi
+  done
+  summary=$(sed -n 's|.*<summary xml:lang="'"$lang"'">\([^<]*\)</summary>.*|\1|p' "$metainfo")
+  if [ -n "$summary" ]; then pass "metadata summary in $lang"; else fail "metadata has no summary in $lang"; fi
+  expect_equal "paragraphs of the description in $lang" "$(grep -c '^ *<p>' <<<"$description")" \
+    "$(grep -c '<p xml:lang="'"$lang"'">' <<<"$description")"
+done
+
 for size in 16 32 48 64 128 256; do
   png=$dir/icons/hicolor/${size}x${size}/apps/$id.png
   if [ -f "$png" ]; then

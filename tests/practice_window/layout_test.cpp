@@ -4,17 +4,16 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QGlyphRun>
 #include <QHelpEvent>
 #include <QImage>
 #include <QPushButton>
-#include <QTextLayout>
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
 #include "app/toolkit/qt_bridge.h"
 #include "tests/practice_window/practice_fixture.h"
+#include "tests/support/drawn_text.h"
 #include "tests/support/page_image.h"
 #include "tests/support/toolkit_probes.h"
 
@@ -238,23 +237,6 @@ TEST_F(PracticeWindow, EveryButtonCaptionIsReadableWhole) {
     }
 }
 
-// Whether every character of the text has a glyph in the font or in the fonts the system
-// falls back to for it: glyph 0 is the empty box drawn for a character no font has.
-bool everyCharacterHasAGlyph(const QString& text, const QFont& font) {
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    int glyphs = 0;
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-        for (const quint32 index : run.glyphIndexes()) {
-            if (index == 0) return false;
-            ++glyphs;
-        }
-    }
-    return glyphs > 0;
-}
-
 // Whatever the student typed, the band shows a value that cannot be taken for another:
 // whole, in a smaller size of its face when it must, or from its start to a visible "…".
 TEST_F(PracticeWindow, StudentBandShowsEachEntryWholeOrVisiblyEndedNeverCutAtTheStart) {
@@ -274,6 +256,11 @@ TEST_F(PracticeWindow, StudentBandShowsEachEntryWholeOrVisiblyEndedNeverCutAtThe
         {&form->lblName, "김민준"},
         {&form->lblName, "محمد علي"},
         {&form->lblName, "Γιώργος Παπαδόπουλος"},
+        {&form->lblName, "शर्मा, राहुल"},
+        {&form->lblName, "সেন, অমর্ত্য"},
+        {&form->lblName, "முருகன், கார்த்திக்"},
+        {&form->lblName, "สมชาย ใจดี"},
+        {&form->lblName, "כהן, נועה"},
         {&form->lblName, "Ñúñez, José"},
         {&form->lblID, "1234"},
     };
@@ -301,7 +288,7 @@ TEST_F(PracticeWindow, StudentBandShowsEachEntryWholeOrVisiblyEndedNeverCutAtThe
             EXPECT_GT(drawn.text.size(), caption.size() / 3);
             EXPECT_EQ(drawn.font.pixelSize(), 9) << "cut only at the smallest size";
         }
-        EXPECT_TRUE(everyCharacterHasAGlyph(drawn.text, drawn.font)) << "no empty boxes";
+        EXPECT_TRUE(tarnivo::testing::everyCharacterHasAGlyph(drawn.text, drawn.font)) << "no empty boxes";
 
         // On screen: text inside the label, clear of both sides, so no character is cut off.
         const QImage band = widgetOf(form->fraStudentData)->grab().toImage();

@@ -10,13 +10,12 @@ namespace tarnivo::testing {
 
 bool ScreenText::available() { return !QStandardPaths::findExecutable("tesseract").isEmpty(); }
 
-QString ScreenText::readBox(const QImage& screen, const QRect& box) {
-    // Tesseract reads small text best in grey, enlarged, with a clear margin around it.
-    constexpr int Inset = 3;
+namespace {
+// Tesseract reads small text best in grey, enlarged, with a clear margin around it.
+QString read(const QImage& screen, const QRect& area, const QString& layout) {
     constexpr int Margin = 12;
     constexpr int Scale = 4;
-    const QImage inside =
-        screen.copy(box.adjusted(Inset, Inset, -Inset, -Inset)).convertToFormat(QImage::Format_Grayscale8);
+    const QImage inside = screen.copy(area).convertToFormat(QImage::Format_Grayscale8);
     QImage page(inside.width() + 2 * Margin, inside.height() + 2 * Margin, QImage::Format_Grayscale8);
     page.fill(Qt::white);
     QPainter painter(&page);
@@ -28,9 +27,19 @@ QString ScreenText::readBox(const QImage& screen, const QRect& box) {
     const QString file = folder.filePath("box.png");
     large.save(file);
     QProcess tesseract;
-    tesseract.start("tesseract", {file, "stdout", "--psm", "7"});
+    tesseract.start("tesseract", {file, "stdout", "--psm", layout});
     if (!tesseract.waitForFinished(30000)) return {};
     return QString::fromUtf8(tesseract.readAllStandardOutput()).simplified();
+}
+}  // namespace
+
+QString ScreenText::readBox(const QImage& screen, const QRect& box) {
+    constexpr int Inset = 3;
+    return read(screen, box.adjusted(Inset, Inset, -Inset, -Inset), QStringLiteral("7"));  // one line
+}
+
+QString ScreenText::readArea(const QImage& screen, const QRect& area) {
+    return read(screen, area, QStringLiteral("6"));  // a block of lines
 }
 
 }  // namespace tarnivo::testing

@@ -5,6 +5,7 @@
 #include <typeinfo>
 
 #include "app/toolkit/forms.h"
+#include "app/toolkit/frame.h"
 #include "app/toolkit/label.h"
 #include "app/toolkit/timer.h"
 
@@ -35,6 +36,12 @@ public:
 class LabelProbe {
 public:
     static FittedText drawnCaption(const Label& label) { return label.drawnCaption(); }
+};
+
+// A frame's caption as it is drawn, shrunk to fit.
+class FrameProbe {
+public:
+    static FittedText drawnCaption(const Frame& frame) { return frame.drawnCaption(); }
 };
 
 }  // namespace tarnivo::tk

@@ -4,13 +4,19 @@
 # window manager, started and stopped by process id. After start_x_session, DISPLAY
 # names the new server.
 
+# Times are written and read with a decimal point, also when the programs are started in a
+# locale that writes a comma (LANG=de_DE.UTF-8); the programs' language follows LANG still.
+export LC_NUMERIC=C
 XVFB_PID=
 WM_PID=
 # The program start_program started, and how long its windows took to come up.
 PROGRAM_PID=
 SHOWN_MS=
 # The titles of the program's two windows; the bare Qt program of bench/ copies them.
-WINDOW_TITLES=("Please Sign In" "Tarnivo Practice")
+# Started in a translated locale, the program's titles are those of its translations.
+WINDOW_TITLES=("Please Sign In" "Tarnivo Practice"
+               "Bitte anmelden" "Tarnivo – Übung" "Identifiez-vous" "Tarnivo – Entraînement"
+               "Identifícate" "Tarnivo – Práctica" "Identifique-se" "Tarnivo – Prática")
 
 start_x_session() {
     local numberFile

@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include <QCoreApplication>
+
 namespace tarnivo {
 
 namespace {
@@ -65,7 +67,28 @@ constexpr std::array<std::array<Move, 5>, AnswerFormSelector::FormCount> Moves{{
 // 213-232 and 245-280).
 constexpr std::array<float, AnswerFormSelector::FormCount - 1> FormulaBoundaries{53, 107, 151, 183.5F, 206, 238.5F};
 
-constexpr std::array<std::string_view, 3> PartNames{"a coefficient", "a number under the root", "a denominator"};
+// Each set of wrong parts the shapes can leave out as one whole sentence, so that a
+// language can give every part its own article and case. Indexed by one bit per part:
+// 1 the coefficient, 2 the number under the root, 4 the denominator.
+constexpr std::array<const char*, 8> LeftOutSentences{
+    nullptr,
+    //: Shown under the answer boxes after "Wrong shape:", when the chosen shape has no box for
+    //: a part of the answer the student got wrong. The coefficient is A in A√B / C.
+    QT_TRANSLATE_NOOP("AnswerFormSelector", "the answer also has a coefficient."),
+    //: As above; the number under the root is B in A√B / C.
+    QT_TRANSLATE_NOOP("AnswerFormSelector", "the answer also has a number under the root."),
+    //: As above, for A and B of A√B / C.
+    QT_TRANSLATE_NOOP("AnswerFormSelector", "the answer also has a coefficient and a number under the root."),
+    //: As above; the denominator is C in A√B / C.
+    QT_TRANSLATE_NOOP("AnswerFormSelector", "the answer also has a denominator."),
+    //: As above, for A and C of A√B / C.
+    QT_TRANSLATE_NOOP("AnswerFormSelector", "the answer also has a coefficient and a denominator."),
+    //: As above, for B and C of A√B / C.
+    QT_TRANSLATE_NOOP("AnswerFormSelector", "the answer also has a number under the root and a denominator."),
+    //: As above, for all three parts of A√B / C.
+    QT_TRANSLATE_NOOP("AnswerFormSelector",
+                      "the answer also has a coefficient and a number under the root and a denominator."),
+};
 
 float position(Integer twips) { return static_cast<float>(twips.value()); }
 
@@ -138,13 +161,12 @@ int AnswerFormSelector::formAtPictureRow(float y) {
 
 std::string AnswerFormSelector::leftOutPartsText(const std::array<bool, 3>& verdicts,
                                                  const std::array<bool, 3>& shown) {
-    std::string parts;
+    std::size_t parts = 0;
     for (std::size_t box = 0; box < verdicts.size(); ++box) {
-        if (verdicts[box] || shown[box]) continue;
-        if (!parts.empty()) parts += " and ";
-        parts += PartNames[box];
+        if (!verdicts[box] && !shown[box]) parts |= std::size_t{1} << box;
     }
-    return parts.empty() ? std::string() : "the answer also has " + parts + ".";
+    if (parts == 0) return {};
+    return QCoreApplication::translate("AnswerFormSelector", LeftOutSentences[parts]).toStdString();
 }
 
 bool AnswerFormSelector::showsBox(int form, std::size_t box) {

@@ -47,7 +47,7 @@ public:
     [[nodiscard]] static int formAtPictureRow(float y);
 
     // Names the wrong parts that no shown box holds ("the answer also has a denominator."),
-    // or gives "" when there are none.
+    // in the user's language, or gives "" when there are none.
     [[nodiscard]] static std::string leftOutPartsText(const std::array<bool, 3>& verdicts,
                                                       const std::array<bool, 3>& shown);
 

@@ -127,7 +127,8 @@ void frmTarnivo::showVerdicts(const SubmitOutcome& outcome) {
     for (std::size_t box = 0; box < txtAnswer.size(); ++box) {
         txtAnswer[box].setBackColor(outcome.boxColours[box]);
         txtAnswer[box].setMark(outcome.verdicts[box] ? tk::TextBox::Mark::Right : tk::TextBox::Mark::Wrong);
-        txtAnswer[box].setAccessibleDescription(outcome.verdicts[box] ? "right" : "wrong");
+        //: Heard after an answer box once it is marked: its number was right or wrong.
+        txtAnswer[box].setAccessibleDescription((outcome.verdicts[box] ? tr("right") : tr("wrong")).toStdString());
     }
     std::array<bool, 3> shown{};
     for (std::size_t box = 0; box < txtAnswer.size(); ++box) shown[box] = txtAnswer[box].visible();
@@ -163,7 +164,8 @@ void frmTarnivo::shutdown() {
     cmdPrintIt.setVisible(true);
     cmdPrintIt.setEnabled(true);
     // Heard after the last verdicts and the final score, before the focus lands anywhere.
-    tk::AnnouncerRegistry::say(*this, "End of the set");
+    //: Heard by a student with a screen reader when the twenty problems are done.
+    tk::AnnouncerRegistry::say(*this, tr("End of the set").toStdString());
 }
 
 // The print service tells the student itself when the page could not be printed or saved.

@@ -13,6 +13,7 @@
 #include "app/toolkit/option_button.h"
 #include "app/toolkit/picture.h"
 #include "app/toolkit/text_box.h"
+#include "app/toolkit/texts.h"
 #include "app/toolkit/window.h"
 #include "engine/problem.h"
 #include "engine/score.h"
@@ -25,6 +26,8 @@ namespace tarnivo {
 // The practice window: one set of twenty problems, each shown as a fraction of radicals
 // with its key, answered in the shape the student picks, and marked box by box.
 class frmTarnivo : public tk::Window {
+    Q_DECLARE_TR_FUNCTIONS(frmTarnivo)
+
 public:
     frmTarnivo();
 

@@ -3,7 +3,8 @@
 
 #include <array>
 #include <string_view>
-#include <utility>
+
+#include <QCoreApplication>
 
 #include "app/runtime/text.h"
 #include "ui/practice/answer_form_selector.h"
@@ -12,25 +13,47 @@ namespace tarnivo {
 
 namespace {
 
-// Every word of the review, in one place for translation. A label is joined to its value
-// by a no-break space, so that the two stay on one line.
+// Every word of the review, in one place for translation.
 namespace says {
-constexpr std::string_view Name = "Name:\u00A0";
-constexpr std::string_view Period = "Period:\u00A0";
-constexpr std::string_view StudentId = "Student ID:\u00A0";
-constexpr std::string_view Teacher = "Teacher:\u00A0";
-constexpr std::string_view Date = "Date:\u00A0";
-constexpr std::string_view Right = "Right:\u00A0";
-constexpr std::string_view Total = "Total:\u00A0";
-constexpr std::string_view Grade = "Grade:\u00A0";
-constexpr std::string_view Number = "No.";
-constexpr std::string_view Problem = "Problem";
-constexpr std::string_view Answer = "Answer";
-constexpr std::string_view Submitted = "Submitted";
-constexpr std::string_view WrongAnswers = "Wrong answers (\u2717 marks a wrong part)";
-constexpr std::string_view LeftOut = "%1 left out";
-constexpr std::string_view AndMore = "and %1 more";
+constexpr auto Context = "WorkReview";
+//: Labels of the student data and the score at the top of the printed review; each is
+//: followed by its value. "Period" is a class period of the school day.
+constexpr const char* Period = QT_TRANSLATE_NOOP("WorkReview", "Period:");
+constexpr const char* StudentId = QT_TRANSLATE_NOOP("WorkReview", "Student ID:");
+constexpr const char* Name = QT_TRANSLATE_NOOP("WorkReview", "Name:");
+constexpr const char* Teacher = QT_TRANSLATE_NOOP("WorkReview", "Teacher:");
+constexpr const char* Date = QT_TRANSLATE_NOOP("WorkReview", "Date:");
+//: The number of answers that were right.
+constexpr const char* Right = QT_TRANSLATE_NOOP("WorkReview", "Right:");
+//: The number of answers handed in, right or wrong: a count of submissions, not a sum.
+constexpr const char* Total = QT_TRANSLATE_NOOP("WorkReview", "Total:");
+//: The percentage of submissions that were right.
+constexpr const char* Grade = QT_TRANSLATE_NOOP("WorkReview", "Grade:");
+//: Column headings of the printed table of the twenty problems. "No." is the problem's number.
+constexpr const char* Number = QT_TRANSLATE_NOOP("WorkReview", "No.");
+constexpr const char* Problem = QT_TRANSLATE_NOOP("WorkReview", "Problem");
+//: The simplified answer of the problem, from the answer key.
+constexpr const char* Answer = QT_TRANSLATE_NOOP("WorkReview", "Answer");
+//: How many times the student handed in an answer to the problem.
+constexpr const char* Submitted = QT_TRANSLATE_NOOP("WorkReview", "Submitted");
+//: ✗ is printed after every wrong part of a wrong answer: keep the sign.
+constexpr const char* WrongAnswers = QT_TRANSLATE_NOOP("WorkReview", "Wrong answers (✗ marks a wrong part)");
+//: After a wrong answer: the parts it had no box for (%1 is a list of A, √B and C),
+//: which the answer key needs.
+constexpr const char* LeftOut = QT_TRANSLATE_NOOP("WorkReview", "%1 left out");
 }  // namespace says
+
+std::string say(const char* words) { return QCoreApplication::translate(says::Context, words).toStdString(); }
+
+// A label is joined to its value by a no-break space, so that the two stay on one line.
+std::string labelled(const char* label, const std::string& value) { return say(label) + "\u00A0" + value; }
+
+// The number of wrong answers the row leaves unlisted.
+std::string andMore(std::uint64_t count) {
+    const int more = static_cast<int>(count);
+    //: Ends the list of a problem's wrong answers: %n more were handed in but are not listed.
+    return QCoreApplication::translate("WorkReview", "and %n more", nullptr, more).toStdString();
+}
 
 constexpr std::string_view WrongSign = "\u2717";
 constexpr std::string_view Gap = "   ";
@@ -87,7 +110,7 @@ void addWrongAnswer(tk::TextSpan& cell, const SubmittedAnswer& answer) {
     }
     if (!leftOut.empty()) {
         cell.push_back({" (", false});
-        cell.push_back({replaced(says::LeftOut, leftOut).append(WrongSign), true});
+        cell.push_back({replaced(say(says::LeftOut), leftOut).append(WrongSign), true});
         cell.push_back({")", false});
     }
 }
@@ -101,7 +124,7 @@ std::vector<tk::TextSpan> problemRow(std::size_t number, const ProblemWork& work
         addWrongAnswer(wrong, answer);
     }
     const std::uint64_t rest = work.wrongCount - work.firstWrongAnswers.size();
-    if (rest > 0) wrong.push_back({"; " + replaced(says::AndMore, std::to_string(rest)), false});
+    if (rest > 0) wrong.push_back({"; " + andMore(rest), false});
     return {{{std::to_string(number), false}},
             {{problem, false}},
             {{keyInItsShape(work.keyTexts), false}},
@@ -114,22 +137,23 @@ std::vector<tk::TextSpan> problemRow(std::size_t number, const ProblemWork& work
 tk::PageText workReview(const ReviewHeading& heading, const WorkRecord& work) {
     tk::PageText review;
     // One paragraph, so that a short heading takes one line and the table keeps the room.
-    const std::pair<std::string_view, std::string> items[] = {
-        {says::Period, heading.period},     {says::StudentId, heading.studentId}, {says::Name, heading.name},
-        {says::Teacher, heading.teacher},   {says::Date, heading.date},           {says::Right, trim(heading.right)},
-        {says::Total, trim(heading.total)}, {says::Grade, trim(heading.grade)},
+    const std::string items[] = {
+        labelled(says::Period, heading.period),     labelled(says::StudentId, heading.studentId),
+        labelled(says::Name, heading.name),         labelled(says::Teacher, heading.teacher),
+        labelled(says::Date, heading.date),         labelled(says::Right, trim(heading.right)),
+        labelled(says::Total, trim(heading.total)), labelled(says::Grade, trim(heading.grade)),
     };
     std::string line;
-    for (const auto& [label, value] : items) {
+    for (const std::string& item : items) {
         if (!line.empty()) line.append(Gap);
-        line.append(label).append(value);
+        line.append(item);
     }
     review.paragraphs = {{{line, false}}};
-    review.tableHeader = {{{std::string(says::Number), false}},
-                          {{std::string(says::Problem), false}},
-                          {{std::string(says::Answer), false}},
-                          {{std::string(says::Submitted), false}},
-                          {{std::string(says::WrongAnswers), false}}};
+    review.tableHeader = {{{say(says::Number), false}},
+                          {{say(says::Problem), false}},
+                          {{say(says::Answer), false}},
+                          {{say(says::Submitted), false}},
+                          {{say(says::WrongAnswers), false}}};
     for (std::size_t index = 0; index < work.problems().size(); ++index) {
         review.tableRows.push_back(problemRow(index + 1, work.problems()[index]));
     }

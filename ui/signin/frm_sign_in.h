@@ -7,6 +7,7 @@
 #include "app/toolkit/label.h"
 #include "app/toolkit/shape.h"
 #include "app/toolkit/text_box.h"
+#include "app/toolkit/texts.h"
 #include "app/toolkit/timer.h"
 #include "app/toolkit/window.h"
 
@@ -15,6 +16,8 @@ namespace tarnivo {
 // The start-up window: collects the class period, student number, name and teacher,
 // copies each into the practice window behind it as it is typed, and hands over on OK.
 class frmSignIn : public tk::Window {
+    Q_DECLARE_TR_FUNCTIONS(frmSignIn)
+
 public:
     // A Period box holding exactly this enables OK on its own, so a teacher can open the
     // practice window without filling in the other boxes. A student does not put it in a

@@ -1,0 +1,404 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AnswerFormSelector</name>
+    <message>
+        <source>the answer also has a coefficient.</source>
+        <extracomment>Shown under the answer boxes after &quot;Wrong shape:&quot;, when the chosen shape has no box for a part of the answer the student got wrong. The coefficient is A in A√B / C.</extracomment>
+        <translation>a resposta também tem um coeficiente.</translation>
+    </message>
+    <message>
+        <source>the answer also has a number under the root.</source>
+        <extracomment>As above; the number under the root is B in A√B / C.</extracomment>
+        <translation>a resposta também tem um número sob a raiz.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a number under the root.</source>
+        <extracomment>As above, for A and B of A√B / C.</extracomment>
+        <translation>a resposta também tem um coeficiente e um número sob a raiz.</translation>
+    </message>
+    <message>
+        <source>the answer also has a denominator.</source>
+        <extracomment>As above; the denominator is C in A√B / C.</extracomment>
+        <translation>a resposta também tem um denominador.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a denominator.</source>
+        <extracomment>As above, for A and C of A√B / C.</extracomment>
+        <translation>a resposta também tem um coeficiente e um denominador.</translation>
+    </message>
+    <message>
+        <source>the answer also has a number under the root and a denominator.</source>
+        <extracomment>As above, for B and C of A√B / C.</extracomment>
+        <translation>a resposta também tem um número sob a raiz e um denominador.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a number under the root and a denominator.</source>
+        <extracomment>As above, for all three parts of A√B / C.</extracomment>
+        <translation>a resposta também tem um coeficiente, um número sob a raiz e um denominador.</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Tarnivo needs a graphical display (an X11 or Wayland desktop), and none could be opened.</source>
+        <translation>O Tarnivo precisa de uma tela gráfica (um ambiente X11 ou Wayland), e nenhuma pôde ser aberta.</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Estouro</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Índice fora do intervalo</translation>
+    </message>
+    <message>
+        <source>Floating-point error</source>
+        <translation>Erro de ponto flutuante</translation>
+    </message>
+    <message>
+        <source>Invalid control operation</source>
+        <translation>Operação inválida em um controle</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Erro inesperado</translation>
+    </message>
+    <message>
+        <source>Tarnivo has met an error it cannot recover from and will close.</source>
+        <translation>O Tarnivo encontrou um erro do qual não consegue se recuperar e será fechado.</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>Print</source>
+        <extracomment>Title of the message boxes about printing the record.</extracomment>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>The window was not printed. You can save the same page as a PDF file.</source>
+        <translation>A janela não foi impressa. A mesma página pode ser salva como arquivo PDF.</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Salvar como PDF…</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Salvar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erro desconhecido</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start the print.</source>
+        <translation>A impressora &quot;%1&quot; não conseguiu iniciar a impressão.</translation>
+    </message>
+    <message>
+        <source>No default printer is set up on this computer.</source>
+        <translation>Nenhuma impressora padrão está configurada neste computador.</translation>
+    </message>
+    <message>
+        <source>Try Again…</source>
+        <translation>Tentar novamente…</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>Não foi possível desenhar a página.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the print: %2.</source>
+        <translation>A impressora &quot;%1&quot; não aceitou a impressão: %2.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written: %2.</source>
+        <translation>Não foi possível gravar o arquivo PDF &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkReview</name>
+    <message>
+        <source>Period:</source>
+        <extracomment>Labels of the student data and the score at the top of the printed review; each is followed by its value. &quot;Period&quot; is a class period of the school day.</extracomment>
+        <translation>Aula:</translation>
+    </message>
+    <message>
+        <source>Student ID:</source>
+        <translation>Nº do aluno:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Teacher:</source>
+        <translation>Professor:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <extracomment>The number of answers that were right.</extracomment>
+        <translation>Acertos:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <extracomment>The number of answers handed in, right or wrong: a count of submissions, not a sum.</extracomment>
+        <translation>Tentativas:</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <extracomment>The percentage of submissions that were right.</extracomment>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>Column headings of the printed table of the twenty problems. &quot;No.&quot; is the problem&apos;s number.</extracomment>
+        <translation>Nº</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Exercício</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>The simplified answer of the problem, from the answer key.</extracomment>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>Submitted</source>
+        <extracomment>How many times the student handed in an answer to the problem.</extracomment>
+        <translation>Envios</translation>
+    </message>
+    <message>
+        <source>Wrong answers (✗ marks a wrong part)</source>
+        <extracomment>✗ is printed after every wrong part of a wrong answer: keep the sign.</extracomment>
+        <translation>Respostas erradas (✗ marca uma parte errada)</translation>
+    </message>
+    <message>
+        <source>%1 left out</source>
+        <extracomment>After a wrong answer: the parts it had no box for (%1 is a list of A, √B and C), which the answer key needs.</extracomment>
+        <translation>falta %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>Ends the list of a problem&apos;s wrong answers: %n more were handed in but are not listed.</extracomment>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmSignIn</name>
+    <message>
+        <source>Please Sign In</source>
+        <extracomment>A flashing prompt in large bold letters in a box of fixed width: keep it short.</extracomment>
+        <translation>Identifique-se</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Button that ends the program without signing in.</extracomment>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>Button that signs in and opens the practice window.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>#ID or Student ID</source>
+        <extracomment>The student number given by the school; &quot;#&quot; reads &quot;number&quot;.</extracomment>
+        <translation>Nº ou matrícula do aluno</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <extracomment>The name of the student&apos;s teacher.</extracomment>
+        <translation>Professor</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <extracomment>The class period: the lesson of the school day (first period, second period), not a length of time.</extracomment>
+        <translation>Aula</translation>
+    </message>
+    <message>
+        <source>Name (Last, First)</source>
+        <extracomment>The student&apos;s name, family name first, then given name, with a comma between.</extracomment>
+        <translation>Sobrenome, nome</translation>
+    </message>
+</context>
+<context>
+    <name>frmTarnivo</name>
+    <message>
+        <source>right</source>
+        <extracomment>Heard after an answer box once it is marked: its number was right or wrong.</extracomment>
+        <translation>certo</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>errado</translation>
+    </message>
+    <message>
+        <source>Tarnivo Practice</source>
+        <translation>Tarnivo – Prática</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Button that starts the set of twenty problems.</extracomment>
+        <translation>Começar</translation>
+    </message>
+    <message>
+        <source>Print Results</source>
+        <extracomment>Button on the end-of-set screen that prints the window as the record of the work. The button is narrow and tall: one or two short words read best.</extracomment>
+        <translation>Imprimir resultados</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>Caption of the frame where the student types the answer.</extracomment>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <extracomment>Caption of the frame with the answer key: the simplified answer, shown beside the problem. Not a key of the keyboard.</extracomment>
+        <translation>Gabarito</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Button that ends the program. &quot;&amp;&quot; marks the access key (Alt and the letter after it), which must differ from those of Submit and Next.</extracomment>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Submit</source>
+        <extracomment>Button that hands in the typed answer to be marked. &quot;&amp;&quot; marks the access key, which must differ from those of Next and Exit.</extracomment>
+        <translation>&amp;Enviar</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <extracomment>Button that moves on to the next problem. &quot;&amp;&quot; marks the access key, which must differ from those of Submit and Exit.</extracomment>
+        <translation>&amp;Próximo</translation>
+    </message>
+    <message>
+        <source>Simplify</source>
+        <extracomment>Caption of the frame with the problem: an instruction to the student, &quot;simplify this&quot;.</extracomment>
+        <translation>Simplifique</translation>
+    </message>
+    <message>
+        <source>Student Data</source>
+        <extracomment>The band with the student&apos;s sign-in details; its name is heard with a screen reader only.</extracomment>
+        <translation>Dados do aluno</translation>
+    </message>
+    <message>
+        <source>Tarnivo Program</source>
+        <extracomment>Title of the end-of-set screen, which is printed as the record of the work.</extracomment>
+        <translation>Programa Tarnivo</translation>
+    </message>
+    <message>
+        <source>Current Problem</source>
+        <extracomment>Caption over the number of the problem being worked (1 to 20).</extracomment>
+        <translation>Exercício atual</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <extracomment>Heard before the number of the problem being worked.</extracomment>
+        <translation>Exercício</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Caption over the number of answers that were right; also heard before that number.</extracomment>
+        <translation>Acertos</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <extracomment>Caption over the number of answers handed in so far, right or wrong: the total of submissions, not a sum of points. Also heard before that number.</extracomment>
+        <translation>Tentativas</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <extracomment>Caption over the grade: the percentage of submissions that were right. Also heard before it.</extracomment>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <extracomment>Spoken for a fraction bar: &quot;a over b&quot; is &quot;a divided by b&quot;.</extracomment>
+        <translation>sobre</translation>
+    </message>
+    <message>
+        <source>root</source>
+        <extracomment>Spoken for a square-root sign: &quot;root 12&quot; is the square root of 12.</extracomment>
+        <translation>raiz de</translation>
+    </message>
+    <message>
+        <source>Answer shape</source>
+        <extracomment>Spoken name of the group of buttons that choose the shape of the answer.</extracomment>
+        <translation>Forma da resposta</translation>
+    </message>
+    <message>
+        <source>denominator</source>
+        <extracomment>Spoken name of the answer box for the denominator C.</extracomment>
+        <translation>denominador</translation>
+    </message>
+    <message>
+        <source>number under the root</source>
+        <extracomment>Spoken name of the answer box for the number B under the square root.</extracomment>
+        <translation>número sob a raiz</translation>
+    </message>
+    <message>
+        <source>coefficient</source>
+        <extracomment>Spoken name of the answer box for the coefficient A in front of the square root.</extracomment>
+        <translation>coeficiente</translation>
+    </message>
+    <message>
+        <source>1 over c</source>
+        <extracomment>Spoken names of the answer shapes. a, b and c are the letters drawn beside the buttons: keep them. &quot;root&quot; is a square root, &quot;over&quot; a fraction bar.</extracomment>
+        <translation>1 sobre c</translation>
+    </message>
+    <message>
+        <source>root b</source>
+        <translation>raiz de b</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>a root b</source>
+        <translation>a raiz de b</translation>
+    </message>
+    <message>
+        <source>a over c</source>
+        <translation>a sobre c</translation>
+    </message>
+    <message>
+        <source>root b over c</source>
+        <translation>raiz de b sobre c</translation>
+    </message>
+    <message>
+        <source>a root b over c</source>
+        <translation>a raiz de b sobre c</translation>
+    </message>
+    <message>
+        <source>End of the set</source>
+        <extracomment>Heard by a student with a screen reader when the twenty problems are done.</extracomment>
+        <translation>Fim da série</translation>
+    </message>
+    <message>
+        <source>Wrong shape:</source>
+        <extracomment>Heading of the note shown under the answer boxes when the chosen answer shape leaves out a part of the answer the student got wrong (the line below it names that part).
+----------
+Heard before the note that names the part of the answer the chosen shape leaves out.</extracomment>
+        <translation>Forma errada:</translation>
+    </message>
+</context>
+</TS>
