@@ -5,6 +5,8 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QToolTip>
 
 #include "app/toolkit/dispatch.h"
@@ -28,9 +30,10 @@ protected:
     // strong as a push button's shows where the keyboard is.
     void paintEvent(QPaintEvent* event) override {
         QRadioButton::paintEvent(event);
-        if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
+        drawEdge(painter);
+        if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
@@ -41,6 +44,19 @@ protected:
     }
 
 private:
+    // Styles draw the circle's edge a shade darker than the window colour, which is faint on
+    // a light scheme and vanishes on a dark or high-contrast one (black on black), so an
+    // option that is not chosen could not be seen; the edge is drawn again over it.
+    void drawEdge(QPainter& painter) const {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect circle = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+        const double radius = (circle.width() + (circle.width() + 1) % 2) / 2.0 - 1;
+        painter.setPen(QPen(owner_.edgeColour(palette()), 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(circle.center()) + QPointF(1, 1), radius, radius);
+    }
+
     OptionButton& owner_;
 };
 
@@ -75,6 +91,13 @@ void OptionButton::setValue(bool selected) {
 void OptionButton::userToggled(bool checked) {
     if (settingValue_ || !checked || !onClick) return;
     dispatch([this] { onClick(index()); });
+}
+
+QColor OptionButton::edgeColour(const QPalette& scheme) const {
+    if (container() == nullptr) return scheme.color(QPalette::WindowText);
+    const Colour back = container()->backColor();
+    return boundaryColour(toQColor(back, scheme), scheme.color(QPalette::Base),
+                          schemeOn(back, scheme).color(QPalette::WindowText));
 }
 
 void OptionButton::focusLost() {

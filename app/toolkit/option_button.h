@@ -5,6 +5,8 @@
 
 #include "app/toolkit/widget_control.h"
 
+class QColor;
+class QPalette;
 class QRadioButton;
 
 namespace tarnivo::tk {
@@ -27,6 +29,8 @@ private:
     friend class OptionWidget;
     void userToggled(bool checked);
     void focusLost();
+    // The colour of the circle's edge in `scheme`, clear of the container's background.
+    [[nodiscard]] QColor edgeColour(const QPalette& scheme) const;
     QRadioButton* radio_ = nullptr;
     bool settingValue_ = false;
 };

@@ -39,6 +39,9 @@ double contrastRatio(const QColor& one, const QColor& other);
 // styles draw in a darker shade of the highlight colour, shows at least 3:1 on the
 // window and on the buttons: none when the scheme's own highlight does.
 QPalette focusVisible(const QPalette& scheme);
+// The outline of a control drawn on `surface` and filled with `fill`: `ink` softened towards
+// the surface as far as keeps it 4.5:1 from both (WCAG asks 3:1 of a control's edge).
+QColor boundaryColour(const QColor& surface, const QColor& fill, const QColor& ink);
 QFont toQFont(const FontSpec& font);
 QRect toQRect(float left, float top, float width, float height);
 // The horizontal part of a text alignment.

@@ -306,6 +306,7 @@ const std::vector<Readable> MarkedProblemTexts = {
     {"radical sign of the answer", twips(405 + 3015, 2265 + 1200, 500, 765), Large},
     {"fraction bar of the answer", twips(405 + 1875, 2265 + 1995, 1500, 105), Large},
     {"answer-shape formulas", twips(405 + 45 + 450, 2265 + 255, 675, 4440), Large},
+    {"circle of a shape option", twips(405 + 150, 2265 + 3240, 240, 315), Large},
     {"coefficient", inside(AnswerBoxes[0]), Large},
     {"number under the root", inside(AnswerBoxes[1]), Large},
     {"denominator", inside(AnswerBoxes[2]), Large},
