@@ -262,7 +262,7 @@
     <message>
         <source>Print Results</source>
         <extracomment>Button on the end-of-set screen that prints the window as the record of the work. The button is narrow and tall: one or two short words read best.</extracomment>
-        <translation>Imprimir resultados</translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Answer</source>
