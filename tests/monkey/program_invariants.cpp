@@ -17,7 +17,7 @@ using tarnivo::frmSignIn;
 using tarnivo::frmTarnivo;
 
 // A caption or text for a report, cut short when long.
-std::string quoted(std::string_view text) {
+std::string inQuotes(std::string_view text) {
     constexpr std::size_t Shown = 40;
     std::string result(1, '"');
     result.append(text.substr(0, Shown));
@@ -31,8 +31,8 @@ std::string signInRules(const frmSignIn& signIn, const frmTarnivo& practice) {
     const bool bypass = signIn.txtPeriod.text() == frmSignIn::PeriodBypassCode;
     if (signIn.cmdOk.enabled() != (allFilled || bypass))
         return std::string("OK is ") + (signIn.cmdOk.enabled() ? "enabled" : "disabled") + " with Period " +
-               quoted(signIn.txtPeriod.text()) + ", #ID " + quoted(signIn.txtID.text()) + ", Name " +
-               quoted(signIn.txtName.text()) + ", Teacher " + quoted(signIn.txtTeacher.text());
+               inQuotes(signIn.txtPeriod.text()) + ", #ID " + inQuotes(signIn.txtID.text()) + ", Name " +
+               inQuotes(signIn.txtName.text()) + ", Teacher " + inQuotes(signIn.txtTeacher.text());
 
     const std::array<std::pair<const tk::TextBox*, const tk::Label*>, 4> copies{{
         {&signIn.txtPeriod, &practice.lblPeriod},
@@ -45,8 +45,8 @@ std::string signInRules(const frmSignIn& signIn, const frmTarnivo& practice) {
         // label follows the box, down to empty.
         const bool untouched = box->text().empty() && label->caption() == label->design().caption;
         if (label->caption() != box->text() && !untouched)
-            return label->fullName() + " shows " + quoted(label->caption()) + " while " + box->fullName() + " holds " +
-                   quoted(box->text());
+            return label->fullName() + " shows " + inQuotes(label->caption()) + " while " + box->fullName() +
+                   " holds " + inQuotes(box->text());
     }
     return {};
 }
@@ -168,9 +168,9 @@ std::string practiceRules(const frmTarnivo& p) {
     const auto right = shownNumber(p.lblRight.caption());
     const auto total = shownNumber(p.lblWrong.caption());
     if (!counter || *counter < 0 || *counter > tarnivo::ProblemLimit)
-        return "the problem counter shows " + quoted(p.lblProbCount.caption());
+        return "the problem counter shows " + inQuotes(p.lblProbCount.caption());
     if (!right || !total)
-        return "Right shows " + quoted(p.lblRight.caption()) + ", Total " + quoted(p.lblWrong.caption());
+        return "Right shows " + inQuotes(p.lblRight.caption()) + ", Total " + inQuotes(p.lblWrong.caption());
     if (*right > *total) return "Right " + std::to_string(*right) + " is more than Total " + std::to_string(*total);
 
     const Look look = lookOf(p);
