@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/toolkit/control.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QVariant>
 #include <QWidget>
@@ -148,6 +149,11 @@ void Container::paintControls(QPainter& painter) const {
 
 void Container::markSurface(QWidget& surface) const {
     surface.setProperty(ContainerProperty, QVariant::fromValue(static_cast<const void*>(this)));
+    // Qt may have made and kept a plain interface for the widget before it was marked (newer Qt
+    // does as soon as a title or a name is set, screen reader or not). Dropping whatever it
+    // keeps makes the next request go through the toolkit's factory, whenever Qt first asked.
+    if (QAccessibleInterface* early = QAccessible::queryAccessibleInterface(&surface))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(early));
 }
 
 const Container* Container::ofSurface(const QWidget* surface) {

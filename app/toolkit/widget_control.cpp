@@ -2,6 +2,7 @@
 #include "app/toolkit/widget_control.h"
 
 #include <QAccessible>
+#include <QObject>
 #include <QWidget>
 
 #include "app/runtime/errors.h"
@@ -11,14 +12,10 @@ namespace tarnivo::tk {
 
 WidgetControl::~WidgetControl() {
     if (widget_ != nullptr) {
-        // Disconnecting also drops the accessibility cache's watch on the widget, so the
-        // widget leaves the bus first: a screen reader asking for it later finds nothing
-        // instead of a dead entry.
-        if (QAccessible::isActive()) {
-            if (QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(widget_))
-                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(entry));
-        }
-        widget_->disconnect();
+        // The control's handlers are connected with the widget itself as their context; they
+        // must not run while the widget is torn down. Qt's own watchers stay connected, so the
+        // accessibility cache forgets the widget when it goes, screen reader or not.
+        QObject::disconnect(widget_, nullptr, widget_, nullptr);
         delete widget_;
     }
 }

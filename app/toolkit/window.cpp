@@ -25,11 +25,11 @@ Window::Window(const WindowDesign& design)
     if (design.borderless) flags |= Qt::FramelessWindowHint;
     // A tool window keeps out of the taskbar.
     if (!design.showInTaskbar) flags |= Qt::Tool;
+    markSurface(*widget_);
     widget_->setWindowFlags(flags);
     widget_->setWindowTitle(toQString(caption_));
     widget_->resize(toPixels(design.clientWidth), toPixels(design.clientHeight));
     if (!design.icon.empty()) widget_->setWindowIcon(QIcon(toQString(design.icon)));
-    markSurface(*widget_);
 }
 
 Window::~Window() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
@@ -367,6 +368,28 @@ TEST_F(Toolkit, HidingTheFocusedControlPassesTheFocusOnUnlessTheProgramPlacesIt)
     form.txtSecond.setFocus();
     support::settle();
     EXPECT_EQ(form.focusedControl(), &form.txtSecond) << "where the program put the focus, it stays";
+}
+
+// Newer Qt makes and keeps a widget's interface as soon as a window's title or a control's name
+// is set, screen reader or not: the bus must still see the toolkit's windows, and forget a
+// control's widget once it is gone, or a later widget at the same address reads a dead one.
+TEST_F(Toolkit, TheAccessibilityBusSeesWindowsWithTheirPaintedControlsAndForgetsWhatWent) {
+    auto& form = Forms::get<frmSample>();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(widgetOf(form));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    QStringList names;
+    for (int i = 0; i < window->childCount(); ++i) names << window->child(i)->text(QAccessible::Name);
+    EXPECT_TRUE(names.contains(QStringLiteral("42"))) << "the painted number label: " << names.join(", ").toStdString();
+    QAccessibleInterface* group = QAccessible::queryAccessibleInterface(widgetOf(form.fraGroup));
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->role(), QAccessible::Grouping);
+
+    const QAccessible::Id button = QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widgetOf(form.cmdGo)));
+    const QAccessible::Id frame = QAccessible::uniqueId(group);
+    Forms::unload(form);
+    EXPECT_EQ(QAccessible::accessibleInterface(button), nullptr);
+    EXPECT_EQ(QAccessible::accessibleInterface(frame), nullptr);
 }
 
 TEST_F(Toolkit, TheDesktopCloseRequestUnloadsTheWindow) {
