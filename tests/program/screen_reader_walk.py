@@ -36,6 +36,15 @@ EVENTS = ["object:property-change:accessible-name", "object:property-change:acce
           "object:state-changed:showing", "object:state-changed:focused", "object:text-changed", "focus:"]
 
 
+# Newer at-spi2-core calls a push button "button"; the record keeps one name on every release.
+ROLE_NAMES = {"button": "push button"}
+
+
+def role_name(accessible):
+    name = accessible.getRoleName()
+    return ROLE_NAMES.get(name, name)
+
+
 class WalkFailed(Exception):
     pass
 
@@ -116,7 +125,7 @@ class Walk:
             parent = source.parent
             index = source.getIndexInParent()
             before = parent.getChildAtIndex(index - 1).name if parent is not None and index > 0 else ""
-            self.events.append({"type": event.type, "role": source.getRoleName(), "name": source.name,
+            self.events.append({"type": event.type, "role": role_name(source), "name": source.name,
                                 "description": source.description, "parent": parent.name if parent else "",
                                 "after": before, "detail": event.detail1})
         except Exception as error:
@@ -128,7 +137,7 @@ class Walk:
             extents = [box.x, box.y, box.width, box.height]
         except NotImplementedError:  # no place on screen, as a notification
             extents = None
-        return {"role": accessible.getRoleName(), "name": accessible.name, "description": accessible.description,
+        return {"role": role_name(accessible), "name": accessible.name, "description": accessible.description,
                 "states": sorted(s.value_nick for s in accessible.getState().getStates()),
                 "extents": extents,
                 "children": [self.node(accessible.getChildAtIndex(i)) for i in range(accessible.childCount)]}
@@ -141,7 +150,7 @@ class Walk:
         return None
 
     def find(self, root, role, name):
-        if root.getRoleName() == role and root.name == name:
+        if role_name(root) == role and root.name == name:
             return root
         for i in range(root.childCount):
             found = self.find(root.getChildAtIndex(i), role, name)

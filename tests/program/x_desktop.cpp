@@ -144,9 +144,8 @@ qulonglong XDesktop::waitForWindow(const QString& title, int timeoutMs) const {
 }
 
 bool XDesktop::waitForWindowGone(const QString& title, int timeoutMs) const {
-    return pollUntil(timeoutMs, [&] {
-        return run("xdotool", {"search", "--onlyvisible", "--name", "^" + title + "$"}).isEmpty();
-    });
+    const QStringList search{"search", "--onlyvisible", "--name", "^" + title + "$"};
+    return pollUntil(timeoutMs, [&] { return run("xdotool", search).isEmpty(); });
 }
 
 QRect XDesktop::clientRect(qulonglong window) const {
