@@ -45,9 +45,16 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # already bring; the faces that stand in for the ones the windows name are
 # found by fontconfig by name, so their packages are named here.
 set(tarnivo_runtime_depends
-  fonts-liberation   # Liberation Sans, Sans Narrow and Serif
+  fonts-liberation   # Liberation Sans and Serif (and Sans Narrow before Debian 13)
   fonts-dejavu-core  # DejaVu Sans, every face's second choice and the default sans-serif
 )
+# Debian 13 moved Liberation Sans Narrow, the face of the big digits, into a package of its
+# own; the package built on a release with it depends on it.
+execute_process(COMMAND dpkg-query -W "-f=\${Status}" fonts-liberation-sans-narrow
+                OUTPUT_VARIABLE tarnivo_narrow_status ERROR_QUIET)
+if(tarnivo_narrow_status MATCHES "install ok installed")
+  list(APPEND tarnivo_runtime_depends fonts-liberation-sans-narrow)
+endif()
 find_program(TARNIVO_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(TARNIVO_DPKG_SHLIBDEPS)
   # The libraries the binary links, with the versions it was built against.

@@ -9,6 +9,12 @@ set -euo pipefail
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
                 libbenchmark-dev qt6-tools-dev qt6-l10n-tools)
 run_packages=(libqt6widgets6 libqt6printsupport6 fonts-liberation fonts-dejavu-core)
+# Debian 13 moved Liberation Sans Narrow, the face of the big digits, into a package of its own.
+. /etc/os-release
+case "${VERSION_CODENAME:-}" in
+  bullseye | bookworm) ;;
+  *) run_packages+=(fonts-liberation-sans-narrow) ;;
+esac
 # Qt's own dialog texts (file dialog, message-box buttons) in the program's languages.
 run_packages+=(qt6-translations-l10n)
 # Students' names in Chinese, Japanese and Korean: the smallest Debian font with all three.
