@@ -388,6 +388,7 @@ TEST_F(Toolkit, TheAccessibilityBusSeesWindowsWithTheirPaintedControlsAndForgets
     const QAccessible::Id button = QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widgetOf(form.cmdGo)));
     const QAccessible::Id frame = QAccessible::uniqueId(group);
     Forms::unload(form);
+    Forms::collectGarbage();
     EXPECT_EQ(QAccessible::accessibleInterface(button), nullptr);
     EXPECT_EQ(QAccessible::accessibleInterface(frame), nullptr);
 }
