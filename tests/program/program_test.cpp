@@ -698,9 +698,9 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
             "Total | 0 | Grade | 0% | Print Results | Exit | Student Data | ");  // the last: nothing announced yet
         EXPECT_EQ(BusTree::read(tree.find("panel", "Answer")),
                   "coefficient | number under the root | denominator | Wrong shape: |  | Answer shape");
-        EXPECT_EQ(BusTree::read(tree.find("filler", "Answer shape")),
+        EXPECT_EQ(BusTree::read(tree.find("panel", "Answer shape")),
                   "a root b over c | root b over c | a over c | a root b | a | root b | 1 over c");
-        for (const QJsonValue option : tree.find("filler", "Answer shape")["children"].toArray())
+        for (const QJsonValue option : tree.find("panel", "Answer shape")["children"].toArray())
             EXPECT_EQ(option.toObject()["description"].toString().toStdString(), "") << "the shape is said twice";
         const QJsonObject band = tree.find("panel", "Student Data");
         EXPECT_EQ(BusTree::read(band), "3 | 4217 | " + QString::fromStdString(tk::currentDateText()).toStdString() +
