@@ -43,10 +43,17 @@ desktop_value() {
 # entry and the icons, and match the program's windows to them, by that name.
 appstream_notes_kept='cid-contains-uppercase-letter'
 # AppStream 1.0 replaced <developer_name> by <developer>, which the 0.16 validator of Debian 12
-# does not know yet.
+# does not know yet; from 1.0 on it warns of a missing homepage, and Tarnivo has no web site.
 if dpkg --compare-versions "$(appstreamcli --version | sed -n 's/^AppStream version: //p')" lt 1.0; then
   appstream_notes_kept+='|unknown-tag developer'
+else
+  appstream_notes_kept+='|url-homepage-missing'
 fi
+
+# appstream_findings <appstreamcli output>: its notes, less the ones kept above.
+appstream_findings() {
+  grep -E '^ *[EWIP]: ' <<<"$1" | grep -Ev ": ($appstream_notes_kept)( |$)"
+}
 
 # validate <desktop file> <metainfo file>: the checks a software centre and a
 # menu run before they show the program, at their strictest.
@@ -59,8 +66,9 @@ validate() {
   fi
   out=$(appstreamcli validate --pedantic --no-net "$2" 2>&1)
   local status=$?
-  findings=$(grep -E '^[EWIP]: ' <<<"$out" | grep -Ev ": ($appstream_notes_kept)( |$)")
-  if [ "$status" -eq 0 ] && [ -z "$findings" ]; then
+  findings=$(appstream_findings "$out")
+  # A run that ended in its verdict and found only the kept notes passes, whatever its status.
+  if [ -z "$findings" ] && { [ "$status" -eq 0 ] || grep -q 'Validation failed' <<<"$out"; }; then
     pass "appstreamcli validate --pedantic $(basename "$2")"
   else
     fail "appstreamcli validate --pedantic $2: $out"
