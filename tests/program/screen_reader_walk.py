@@ -166,11 +166,20 @@ class Walk:
 
     # --- a student's keys ----------------------------------------------------------------
 
+    # Events are read while the keys go in, as a screen reader does: an event read only after its
+    # window has gone asks the program for objects it no longer has.
+    def xdotool(self, *arguments):
+        typing = subprocess.Popen(["xdotool", *arguments])
+        while typing.poll() is None:
+            self.pump(0.01)
+        if typing.returncode != 0:
+            raise WalkFailed(f"xdotool {' '.join(arguments)} ended with {typing.returncode}")
+
     def keys(self, *keys):
-        subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+        self.xdotool("key", "--clearmodifiers", *keys)
 
     def type(self, text):
-        subprocess.run(["xdotool", "type", "--delay", "5", text], check=True)
+        self.xdotool("type", "--delay", "5", text)
 
     def click(self, accessible):
         extents = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -225,6 +234,7 @@ class Walk:
             self.events = []
 
             self.type("3\t4217\tLovelace, Ada\tHopper")
+            self.pump(0.5)
             self.keys("Return")
             self.wait_for(lambda: not self.window("Please Sign In"), 10, "the sign-in window to close")
             self.wait_for(lambda: self.find(self.app, "push button", "Start").getState().contains(
