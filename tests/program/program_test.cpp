@@ -686,6 +686,14 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         }
         EXPECT_TRUE(BusTree::has(BusTree::find(dialog, "text", "Period"), "focused"));
         EXPECT_EQ(bus["idle_signin_events"].toInt(), 0) << "the flashing prompt is heard";
+        // Each caption names its box, so a screen reader does not read the captions as the
+        // dialog's own text when it opens.
+        for (const char* caption : {"Period", "#ID or Student ID", "Name (Last, First)", "Teacher"}) {
+            EXPECT_EQ(BusTree::find(dialog, "label", caption)["relations"].toArray(),
+                      (QJsonArray{QJsonArray{"label-for", caption}}))
+                << caption;
+        }
+        EXPECT_EQ(BusTree::find(dialog, "label", "Please Sign In")["relations"].toArray(), QJsonArray{});
     }
     {
         SCOPED_TRACE("the practice window: frames, labels, boxes, options and buttons, each named once");
@@ -735,6 +743,12 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         EXPECT_TRUE(BusTree::has(BusTree::find(answer, "label", "Wrong shape:"), "showing"));
         EXPECT_FALSE(BusTree::has(tree.find("text", "denominator"), "showing"));
         EXPECT_EQ(BusTree::after(tree.find("frame", "Tarnivo Practice"), "Total"), "0");
+    }
+    {
+        SCOPED_TRACE("a new shape: the emptied boxes say no verdict");
+        const BusTree tree(steps["new_shape"].toObject());
+        for (const char* box : {"coefficient", "number under the root", "denominator"})
+            EXPECT_EQ(tree.find("text", box)["description"].toString().toStdString(), "") << box;
     }
     {
         SCOPED_TRACE("a wrong answer: each box says its verdict");
@@ -787,6 +801,19 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         EXPECT_EQ(landed, std::vector<std::string>{target});
         EXPECT_TRUE(BusTree::has(
             tree.find(target == "coefficient" ? "text" : "radio button", QString::fromStdString(target)), "focused"));
+        // A screen reader that hears of a change in a box only once the focus is in it takes the box as
+        // focused already and never names it: the focus comes first, the emptying after.
+        if (target == "coefficient") {
+            const QJsonArray events = step["events"].toArray();
+            const int focusAt = eventIndex(step, "object:state-changed:focused", "text", "coefficient");
+            EXPECT_GE(focusAt, 0) << "no focus event names the box";
+            for (int i = 0; i < focusAt; ++i) {
+                const QJsonObject event = events[i].toObject();
+                EXPECT_FALSE(event["type"].toString().startsWith("object:text-changed") &&
+                             event["name"] == "coefficient")
+                    << "the box changed before the focus reached it";
+            }
+        }
     }
     {
         SCOPED_TRACE("the end of the set: the record a screen reader reads");
