@@ -406,6 +406,23 @@ TEST_F(WholeProgram, EveryColourSchemeReadsEveryControlAndPrintsTheSamePage) {
         expectReadable(marked, MarkedProblemTexts, scheme);
         EXPECT_GE(focusContrast(marked, markedTabbed, AnswerBoxes[0]), Large) << "focus indicator of an answer box";
 
+        // The scheme changed while the program runs, and changed back: the window follows it, the
+        // marked box stays red, and the page printed at the end is still the light one.
+        if (scheme == "darker") {
+            const QPoint background = practiceRect.topLeft() + QPoint(20, 60);
+            const QColor darker = marked.pixelColor(QPoint(20, 60));
+            ASSERT_TRUE(desktop.changeColourScheme(highContrast.fileName()));
+            ASSERT_TRUE(desktop.waitForPixels({background}, QColor(Qt::black), 10000))
+                << "the window did not follow the new scheme";
+            QThread::msleep(300);
+            EXPECT_EQ(desktop.screenshot(shot + "-changed.png").pixelColor(probe(0)), tk::toQColor(tk::colour::Red))
+                << "the marked box lost its colour with the new scheme";
+            ASSERT_TRUE(desktop.changeColourScheme("/usr/share/qt6ct/colors/darker.conf"));
+            ASSERT_TRUE(desktop.waitForPixels({background}, darker, 10000)) << "the window did not follow back";
+            QThread::msleep(300);
+            EXPECT_EQ(desktop.screenshot().pixelColor(probe(0)), tk::toQColor(tk::colour::Red));
+        }
+
         // The set to its end; the focus indicator of a push button on the way.
         for (int number = 1; number <= 20; ++number) {
             SCOPED_TRACE("problem " + std::to_string(number));
