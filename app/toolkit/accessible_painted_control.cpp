@@ -88,4 +88,14 @@ QAccessible::State AccessiblePaintedControl::state() const {
     return state;
 }
 
+// A caption names its box: a screen reader then reads it with the box, not as text of the window.
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>> AccessiblePaintedControl::relations(
+    QAccessible::Relation match) const {
+    const Control* box = control_.container()->boxNamedBy(control_);
+    if ((match & QAccessible::Labelled) == 0 || box == nullptr || box->widget() == nullptr) return {};
+    QAccessibleInterface* named = QAccessible::queryAccessibleInterface(box->widget());
+    if (named == nullptr) return {};
+    return {{named, QAccessible::Labelled}};
+}
+
 }  // namespace tarnivo::tk

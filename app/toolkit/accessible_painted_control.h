@@ -33,6 +33,8 @@ public:
     [[nodiscard]] QRect rect() const override;
     [[nodiscard]] QAccessible::Role role() const override;
     [[nodiscard]] QAccessible::State state() const override;
+    [[nodiscard]] QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override;
 
 private:
     const Control& control_;

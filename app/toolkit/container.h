@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/toolkit/design.h"
@@ -52,6 +53,15 @@ public:
     // then the rest by tab index. A list keeps the tab stops in their tab order.
     void setReadingOrder(std::vector<const Control*> order) { readingOrder_ = std::move(order); }
     [[nodiscard]] std::vector<const Control*> readingOrder() const;
+    // Each caption beside the box it names, so that a screen reader reads the caption as
+    // the box's name and not as loose text of the window: pairs of (caption, box).
+    void setCaptions(std::vector<std::pair<const Control*, const Control*>> captions) {
+        captions_ = std::move(captions);
+    }
+    // The box the caption names, or null.
+    [[nodiscard]] const Control* boxNamedBy(const Control& caption) const;
+    // The caption that names the box, or null.
+    [[nodiscard]] const Control* captionOf(const Control& box) const;
     // The text of a painted control inside has changed.
     virtual void paintedTextChanged() {}
 
@@ -64,6 +74,7 @@ private:
     friend class Control;
     std::vector<Control*> controls_;
     std::vector<const Control*> readingOrder_;
+    std::vector<std::pair<const Control*, const Control*>> captions_;
 };
 
 }  // namespace tarnivo::tk

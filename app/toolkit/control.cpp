@@ -129,6 +129,20 @@ std::vector<const Control*> Container::readingOrder() const {
     return order;
 }
 
+const Control* Container::boxNamedBy(const Control& caption) const {
+    for (const auto& [label, box] : captions_) {
+        if (label == &caption) return box;
+    }
+    return nullptr;
+}
+
+const Control* Container::captionOf(const Control& box) const {
+    for (const auto& [label, named] : captions_) {
+        if (named == &box) return label;
+    }
+    return nullptr;
+}
+
 void Container::stackControls() {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         if (QWidget* w = (*it)->widget()) w->raise();

@@ -3,6 +3,8 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 #include "app/toolkit/fitted_text.h"
@@ -69,9 +71,23 @@ void Label::paint(QPainter& painter) const {
     painter.drawText(shown.area, flags, shown.text);
 }
 
+// Marks stacked on a letter (a decomposed "ễ") can stand higher than the font's ascent and
+// would be cut off by the top of the box: the line moves down into the room below it.
+int Label::roomForMarksAbove(const FittedText& shown, const QRect& textArea) {
+    const QFontMetricsF metrics(shown.font);
+    QPainterPath outline;  // the glyphs as drawn, marks in place, from whichever font has them
+    outline.addText(0, 0, shown.font, shown.text);
+    const qreal inkTop = shown.area.top() + metrics.ascent() + outline.boundingRect().top();
+    const int needed = static_cast<int>(std::ceil(textArea.top() + 1 - inkTop));
+    const int free = textArea.bottom() - (shown.area.top() + static_cast<int>(std::ceil(metrics.height())));
+    return std::clamp(needed, 0, std::max(0, free));
+}
+
 FittedText Label::drawnCaption(const QRect& textArea) const {
     const FittedText designed{toQFont(design().font), toQString(caption_), textArea};
-    return design().shrinkToFit ? fitText(designed) : designed;
+    FittedText shown = design().shrinkToFit ? fitText(designed) : designed;
+    if (!design().wordWrap) shown.area.translate(0, roomForMarksAbove(shown, textArea));
+    return shown;
 }
 
 FittedText Label::drawnCaption() const {

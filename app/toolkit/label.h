@@ -32,6 +32,7 @@ private:
     // The caption as paint draws it, fitted to the label's width when its design asks.
     [[nodiscard]] FittedText drawnCaption() const;
     [[nodiscard]] FittedText drawnCaption(const QRect& textArea) const;
+    [[nodiscard]] static int roomForMarksAbove(const FittedText& shown, const QRect& textArea);
     std::string caption_;
     Colour backColor_ = 0;
     Colour foreColor_ = 0;

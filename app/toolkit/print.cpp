@@ -146,6 +146,10 @@ QImage windowImage(const Window& window) {
     QWidget* widget = window.topLevelWidget();
     const OnPaper paper(*widget);
     QPainter painter(&image);
+    // A painter on an image lays out each text in the direction of its first letter, where the
+    // window on screen lays them out left to right: a name mixing Arabic and Latin would
+    // print its parts in the other order.
+    painter.setLayoutDirection(widget->layoutDirection());
     painter.fillRect(QRect(QPoint(), client), toQColor(window.backColor(), widget->palette()));
     window.paintControls(painter);
     // Each child draws itself whole, also where the shrunk window cuts it off on screen.

@@ -81,15 +81,18 @@ void TextBox::textChanged() {
 
 void TextBox::setBackColor(Colour colour) {
     backColor_ = colour;
-    if (edit_ == nullptr) return;
-    // A palette that sets no colour leaves the box to the window's scheme, text and
-    // background together; a fixed colour takes the text colour that reads on it.
+    if (edit_ != nullptr) edit_->setPalette(ownPalette());
+}
+
+// A palette that sets no colour leaves the box to the window's scheme, text and background
+// together; a fixed colour takes the text colour that reads on it.
+QPalette TextBox::ownPalette() const {
     QPalette palette;
-    if (!isSystemColour(colour)) {
-        palette.setColor(QPalette::Base, toQColor(colour));
+    if (!isSystemColour(backColor_)) {
+        palette.setColor(QPalette::Base, toQColor(backColor_));
         palette.setColor(QPalette::Text, lightScheme().color(QPalette::Text));
     }
-    edit_->setPalette(palette);
+    return palette;
 }
 
 void TextBox::setMark(Mark mark) {

@@ -33,6 +33,7 @@ public:
 
 protected:
     void create(const Design& design) override;
+    [[nodiscard]] QPalette ownPalette() const override;
 
 private:
     void textChanged();

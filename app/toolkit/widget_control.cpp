@@ -2,6 +2,7 @@
 #include "app/toolkit/widget_control.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QObject>
 #include <QWidget>
 
@@ -9,6 +10,21 @@
 #include "app/toolkit/qt_bridge.h"
 
 namespace tarnivo::tk {
+
+// A desktop's scheme can be handed to every widget of the program as a palette of its own, at
+// start or when the scheme changes: the widget then keeps those colours whatever its window is
+// given later (the print's light scheme) and loses the ones its control set (a red box).
+class OwnColours : public QObject {
+public:
+    OwnColours(WidgetControl& control, QObject* parent) : QObject(parent), control_(control) {}
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange) control_.keepOwnPalette();
+        return false;
+    }
+
+private:
+    WidgetControl& control_;
+};
 
 WidgetControl::~WidgetControl() {
     if (widget_ != nullptr) {
@@ -24,8 +40,25 @@ void WidgetControl::adoptWidget(QWidget* widget) {
     widget_ = widget;
     widget_->setParent(container()->surface());
     if (!design().accessibleName.empty()) widget_->setAccessibleName(toQString(design().accessibleName));
+    widget_->installEventFilter(new OwnColours(*this, widget_));
     // A frame deleted before a control inside it takes the control's widget along.
     QObject::connect(widget_, &QObject::destroyed, [this] { widget_ = nullptr; });
+}
+
+void WidgetControl::keepOwnPalette() {
+    if (widget_ == nullptr) return;
+    const QPalette own = ownPalette();
+    const QPalette& now = widget_->palette();
+    bool kept = true;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            if (own.isBrushSet(g, r) && now.brush(g, r) != own.brush(g, r)) kept = false;
+        }
+    }
+    if (own.resolveMask() == 0) kept = !widget_->testAttribute(Qt::WA_SetPalette);
+    if (!kept) widget_->setPalette(own);
 }
 
 void WidgetControl::setFocus() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPalette>
 #include <string>
 
 #include "app/toolkit/control.h"
@@ -26,9 +27,13 @@ protected:
     void applyEnabled() override;
     [[nodiscard]] bool canTakeFocus() const override;
     [[nodiscard]] const Control* focusedWithin() const;
+    // The colours the control sets on its widget: none, so that it follows its window's scheme.
+    [[nodiscard]] virtual QPalette ownPalette() const { return {}; }
 
 private:
+    friend class OwnColours;
     static void dropFocus(const Control* focused);
+    void keepOwnPalette();
     QWidget* widget_ = nullptr;
 };
 

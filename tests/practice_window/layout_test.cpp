@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/toolkit/print.h"
 #include "app/toolkit/qt_bridge.h"
 #include "tests/practice_window/practice_fixture.h"
 #include "tests/support/drawn_text.h"
@@ -238,7 +239,8 @@ TEST_F(PracticeWindow, EveryButtonCaptionIsReadableWhole) {
 }
 
 // Whatever the student typed, the band shows a value that cannot be taken for another:
-// whole, in a smaller size of its face when it must, or from its start to a visible "…".
+// whole, in a smaller size of its face when it must, or from its start to a visible "…";
+// and the print draws it as the screen does.
 TEST_F(PracticeWindow, StudentBandShowsEachEntryWholeOrVisiblyEndedNeverCutAtTheStart) {
     struct Entry {
         tk::Label* label;
@@ -262,6 +264,8 @@ TEST_F(PracticeWindow, StudentBandShowsEachEntryWholeOrVisiblyEndedNeverCutAtThe
         {&form->lblName, "สมชาย ใจดี"},
         {&form->lblName, "כהן, נועה"},
         {&form->lblName, "Ñúñez, José"},
+        {&form->lblName, "حداد, سارة Haddad, Sara"},
+        {&form->lblName, "Nguye\u0302\u0303n, Lan"},  // marks stacked on the e, as some keyboards type them
         {&form->lblID, "1234"},
     };
     const QString ellipsis = QStringLiteral("\u2026");
@@ -300,6 +304,16 @@ TEST_F(PracticeWindow, StudentBandShowsEachEntryWholeOrVisiblyEndedNeverCutAtThe
         const QRect rightSide(inside.right() - 1, inside.top(), 2, inside.height());
         EXPECT_EQ(tarnivo::testing::countPixels(band, leftSide, text), 0) << "cut at the start";
         EXPECT_EQ(tarnivo::testing::countPixels(band, rightSide, text), 0) << "cut at the end";
+        const QRect topSide(inside.left() + 2, inside.top(), inside.width() - 4, 1);
+        EXPECT_EQ(tarnivo::testing::countPixels(band, topSide, text), 0) << "cut at the top";
+
+        // On paper: the same picture, also where the parts of a name run in different directions.
+        const QImage paper = tk::windowImage(*form);
+        const qreal scale = paper.devicePixelRatio();
+        const QRect inWindow = inside.translated(widgetOf(form->fraStudentData)->pos());
+        const QRect onPaper(inWindow.topLeft() * scale, inWindow.size() * scale);
+        EXPECT_LT(tarnivo::testing::meanDifference(band.copy(inside), paper.copy(onPaper)), 20)
+            << "printed otherwise than shown";
     }
     form->lblName.setCaption("Papadopoulos-Konstantinidou, Alexandra");
     form->lblID.setCaption("202412345");

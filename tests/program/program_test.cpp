@@ -406,6 +406,23 @@ TEST_F(WholeProgram, EveryColourSchemeReadsEveryControlAndPrintsTheSamePage) {
         expectReadable(marked, MarkedProblemTexts, scheme);
         EXPECT_GE(focusContrast(marked, markedTabbed, AnswerBoxes[0]), Large) << "focus indicator of an answer box";
 
+        // The scheme changed while the program runs, and changed back: the window follows it, the
+        // marked box stays red, and the page printed at the end is still the light one.
+        if (scheme == "darker") {
+            const QPoint background = practiceRect.topLeft() + QPoint(20, 60);
+            const QColor darker = marked.pixelColor(QPoint(20, 60));
+            ASSERT_TRUE(desktop.changeColourScheme(highContrast.fileName()));
+            ASSERT_TRUE(desktop.waitForPixels({background}, QColor(Qt::black), 10000))
+                << "the window did not follow the new scheme";
+            QThread::msleep(300);
+            EXPECT_EQ(desktop.screenshot(shot + "-changed.png").pixelColor(probe(0)), tk::toQColor(tk::colour::Red))
+                << "the marked box lost its colour with the new scheme";
+            ASSERT_TRUE(desktop.changeColourScheme("/usr/share/qt6ct/colors/darker.conf"));
+            ASSERT_TRUE(desktop.waitForPixels({background}, darker, 10000)) << "the window did not follow back";
+            QThread::msleep(300);
+            EXPECT_EQ(desktop.screenshot().pixelColor(probe(0)), tk::toQColor(tk::colour::Red));
+        }
+
         // The set to its end; the focus indicator of a push button on the way.
         for (int number = 1; number <= 20; ++number) {
             SCOPED_TRACE("problem " + std::to_string(number));
@@ -686,6 +703,14 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         }
         EXPECT_TRUE(BusTree::has(BusTree::find(dialog, "text", "Period"), "focused"));
         EXPECT_EQ(bus["idle_signin_events"].toInt(), 0) << "the flashing prompt is heard";
+        // Each caption names its box, so a screen reader does not read the captions as the
+        // dialog's own text when it opens.
+        for (const char* caption : {"Period", "#ID or Student ID", "Name (Last, First)", "Teacher"}) {
+            EXPECT_EQ(BusTree::find(dialog, "label", caption)["relations"].toArray(),
+                      (QJsonArray{QJsonArray{"label-for", caption}}))
+                << caption;
+        }
+        EXPECT_EQ(BusTree::find(dialog, "label", "Please Sign In")["relations"].toArray(), QJsonArray{});
     }
     {
         SCOPED_TRACE("the practice window: frames, labels, boxes, options and buttons, each named once");
@@ -735,6 +760,12 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         EXPECT_TRUE(BusTree::has(BusTree::find(answer, "label", "Wrong shape:"), "showing"));
         EXPECT_FALSE(BusTree::has(tree.find("text", "denominator"), "showing"));
         EXPECT_EQ(BusTree::after(tree.find("frame", "Tarnivo Practice"), "Total"), "0");
+    }
+    {
+        SCOPED_TRACE("a new shape: the emptied boxes say no verdict");
+        const BusTree tree(steps["new_shape"].toObject());
+        for (const char* box : {"coefficient", "number under the root", "denominator"})
+            EXPECT_EQ(tree.find("text", box)["description"].toString().toStdString(), "") << box;
     }
     {
         SCOPED_TRACE("a wrong answer: each box says its verdict");
@@ -787,6 +818,19 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         EXPECT_EQ(landed, std::vector<std::string>{target});
         EXPECT_TRUE(BusTree::has(
             tree.find(target == "coefficient" ? "text" : "radio button", QString::fromStdString(target)), "focused"));
+        // A screen reader that hears of a change in a box only once the focus is in it takes the box as
+        // focused already and never names it: the focus comes first, the emptying after.
+        if (target == "coefficient") {
+            const QJsonArray events = step["events"].toArray();
+            const int focusAt = eventIndex(step, "object:state-changed:focused", "text", "coefficient");
+            EXPECT_GE(focusAt, 0) << "no focus event names the box";
+            for (int i = 0; i < focusAt; ++i) {
+                const QJsonObject event = events[i].toObject();
+                EXPECT_FALSE(event["type"].toString().startsWith("object:text-changed") &&
+                             event["name"] == "coefficient")
+                    << "the box changed before the focus reached it";
+            }
+        }
     }
     {
         SCOPED_TRACE("the end of the set: the record a screen reader reads");

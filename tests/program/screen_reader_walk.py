@@ -137,9 +137,12 @@ class Walk:
             extents = [box.x, box.y, box.width, box.height]
         except NotImplementedError:  # no place on screen, as a notification
             extents = None
+        relations = [[relation.getRelationType().value_nick, relation.getTarget(i).name]
+                     for relation in accessible.getRelationSet() for i in range(relation.getNTargets())]
         return {"role": role_name(accessible), "name": accessible.name, "description": accessible.description,
+                "path": accessible.path,
                 "states": sorted(s.value_nick for s in accessible.getState().getStates()),
-                "extents": extents,
+                "extents": extents, "relations": relations,
                 "children": [self.node(accessible.getChildAtIndex(i)) for i in range(accessible.childCount)]}
 
     def window(self, name):
@@ -254,6 +257,10 @@ class Walk:
             self.step("wrong_shape")
 
             self.click(self.find(practice, "radio button", "a root b over c"))
+            self.wait_for(lambda: self.find(practice, "text", "coefficient").queryText().characterCount == 0, 10,
+                          "the boxes emptied by the new shape")
+            self.step("new_shape")
+
             self.answer(a, b + "1", c)  # the number under the root is wrong
             self.wait_for(lambda: self.announced(), 10, "the marking")
             self.step("wrong")

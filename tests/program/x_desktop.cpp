@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -108,12 +109,18 @@ bool XDesktop::useColourScheme(const QString& schemeFile) {
     static int serial = 0;
     schemeConfig_ = startupFolder_.filePath("scheme-" + QString::number(++serial));
     QDir().mkpath(schemeConfig_ + "/qt6ct");
-    QFile settings(schemeConfig_ + "/qt6ct/qt6ct.conf");
+    return changeColourScheme(schemeFile);
+}
+
+bool XDesktop::changeColourScheme(const QString& schemeFile) {
+    if (schemeConfig_.isEmpty()) return false;
+    // Written aside and renamed into place, as settings panels save: qt6ct watches its folder.
+    QSaveFile settings(schemeConfig_ + "/qt6ct/qt6ct.conf");
     if (!settings.open(QIODevice::WriteOnly)) return false;
     settings.write(QString("[Appearance]\ncolor_scheme_path=%1\ncustom_palette=%2\nstyle=Fusion\n")
                        .arg(schemeFile, schemeFile.isEmpty() ? "false" : "true")
                        .toUtf8());
-    return true;
+    return settings.commit();
 }
 
 QSize XDesktop::screenSize() const {

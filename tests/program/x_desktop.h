@@ -38,6 +38,9 @@ public:
     // the qt6ct platform theme, with the scheme file given (qt6ct's format), or with none
     // for the style's own. Fusion is the style either way. False when qt6ct is missing.
     bool useColourScheme(const QString& schemeFile);
+    // The running programs' scheme changes as a desktop's settings panel changes it: qt6ct's
+    // settings file is replaced by one naming the new scheme file. False before useColourScheme.
+    bool changeColourScheme(const QString& schemeFile);
     [[nodiscard]] QSize screenSize() const;
 
     // Runs an X client tool to the end; its standard output, trimmed. Failures give "".

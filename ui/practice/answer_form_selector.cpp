@@ -112,11 +112,16 @@ SavedLayout AnswerFormSelector::capture() const {
 void AnswerFormSelector::apply(Integer form, const SavedLayout& saved) {
     const int index = form.value();
     if (index < 0 || index >= FormCount) return;
+    arrange(form, saved);
     const FormShape& shape = Shapes[static_cast<std::size_t>(index)];
-    for (std::size_t box = 0; box < boxes_.size(); ++box) {
-        boxes_[box].setVisible(shape.boxes[box].shown);
-        boxes_[box].setText(std::string(shape.boxes[box].text));
-    }
+    for (std::size_t box = 0; box < boxes_.size(); ++box) boxes_[box].setText(std::string(shape.boxes[box].text));
+}
+
+void AnswerFormSelector::arrange(Integer form, const SavedLayout& saved) {
+    const int index = form.value();
+    if (index < 0 || index >= FormCount) return;
+    const FormShape& shape = Shapes[static_cast<std::size_t>(index)];
+    for (std::size_t box = 0; box < boxes_.size(); ++box) boxes_[box].setVisible(shape.boxes[box].shown);
     radical_.setVisible(shape.radicalShown);
     bar_.setVisible(shape.barShown);
 

@@ -36,6 +36,8 @@ public:
 
     // Shows, fills and moves the answer controls for `form`; a form outside 0..6 changes nothing.
     void apply(Integer form, const SavedLayout& saved);
+    // Shows and moves the answer controls for `form` as apply does, leaving the boxes' texts as they are.
+    void arrange(Integer form, const SavedLayout& saved);
 
     // The first box the shape lets the student type into: the first one it leaves empty.
     [[nodiscard]] static int firstAnswerBox(int form);

@@ -38,7 +38,8 @@ void frmTarnivo::closeRequested() {
 
 void frmTarnivo::CaptureSavedLayout() { savedLayout_ = answerForms_.capture(); }
 
-// A new shape empties the boxes, and with them goes what they were marked.
+// A new shape empties the boxes, and with them go the signs and words of their verdicts;
+// the colours stay until the next Submit.
 void frmTarnivo::optAnswerForm_Click(Integer index) {
     answerForms_.apply(index, savedLayout_);
     clearVerdicts();
@@ -69,11 +70,7 @@ void frmTarnivo::cmdStart_Click() {
 
 void frmTarnivo::cmdNew_Click() {
     cmdNew.setEnabled(false);
-    optAnswerForm_Click(0);
-    optAnswerForm[0].setValue(true);
     lblProbCount.setCaption(trim(signText(numericValue(lblProbCount.caption()) + 1)));
-    for (tk::TextBox& box : txtAnswer) box.setText("");
-    for (tk::TextBox& box : txtAnswer) box.setBackColor(tk::colour::PaleCyan);
     for (tk::TextBox& box : txtAnswer) box.setAccessibleDescription("");
 
     problem_ = GenerateProblem(*random_);
@@ -84,10 +81,23 @@ void frmTarnivo::cmdNew_Click() {
     cmdSubmit.setEnabled(true);
     // With a part of the key equal to 1 the student first picks the shape of the answer.
     if (NeedsAnswerForm(problem_.answerKey)) {
+        emptyAnswerArea();
         optAnswerForm[0].setFocus();
     } else {
+        // The focus lands before the box is emptied: a screen reader that learns of a change
+        // in a box only once the focus is there takes it as focused already and keeps quiet.
+        answerForms_.arrange(0, savedLayout_);
         txtAnswer[0].setFocus();
+        emptyAnswerArea();
     }
+}
+
+// The full shape, its boxes empty and pale cyan, for a new problem.
+void frmTarnivo::emptyAnswerArea() {
+    optAnswerForm_Click(0);
+    optAnswerForm[0].setValue(true);
+    for (tk::TextBox& box : txtAnswer) box.setText("");
+    for (tk::TextBox& box : txtAnswer) box.setBackColor(tk::colour::PaleCyan);
 }
 
 void frmTarnivo::cmdSubmit_Click() {
@@ -140,6 +150,7 @@ void frmTarnivo::showVerdicts(const SubmitOutcome& outcome) {
 
 void frmTarnivo::clearVerdicts() {
     for (tk::TextBox& box : txtAnswer) box.setMark(tk::TextBox::Mark::None);
+    for (tk::TextBox& box : txtAnswer) box.setAccessibleDescription("");
     Label5.setVisible(false);
     lblHiddenPart.setVisible(false);
     lblHiddenPart.setCaption("");

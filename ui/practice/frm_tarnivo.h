@@ -106,6 +106,7 @@ private:
     void applySubmitOutcome(const SubmitOutcome& outcome);
     void showVerdicts(const SubmitOutcome& outcome);
     void clearVerdicts();
+    void emptyAnswerArea();
     void focusFirstAnswerBox();
 
     Integer problemLimit_;

@@ -67,6 +67,7 @@ void frmSignIn::placeControls() {
     // What a screen reader reads: the prompt, then each caption with its box
     setReadingOrder({&lblFlash, &Label1, &txtPeriod, &Label3, &txtID, &lblNameTitle, &txtName, &Label2, &txtTeacher,
                      &cmdOk, &cmdExit});
+    setCaptions({{&Label1, &txtPeriod}, {&Label3, &txtID}, {&lblNameTitle, &txtName}, {&Label2, &txtTeacher}});
     // clang-format on
     setDefaultButton(cmdOk);
 }
