@@ -857,10 +857,22 @@ TEST_F(WholeProgram, AScreenReaderUserSignsInAndWorksTheWholeSet) {
         EXPECT_LT(heardAt, focusAt);
         EXPECT_TRUE(BusTree::has(tree.find("push button", "Print Results"), "focused"));
     }
-    const QString errors = bus["stderr"].toString();
-    EXPECT_FALSE(errors.contains("invalid", Qt::CaseInsensitive) ||
-                 errors.contains("could not find", Qt::CaseInsensitive))
-        << errors.toStdString();
+    // A screen reader may still ask after the closed sign-in window's objects for events they sent
+    // before it closed (newer AT-SPI clients do); the program must know every other object it named.
+    QStringList signInPaths;
+    const std::function<void(const QJsonObject&)> collect = [&](const QJsonObject& node) {
+        signInPaths << node["path"].toString();
+        for (const QJsonValue child : node["children"].toArray()) collect(child.toObject());
+    };
+    collect(BusTree(steps["signin"].toObject()).find("dialog", "Please Sign In"));
+    QStringList errors = bus["stderr"].toString().split('\n', Qt::SkipEmptyParts);
+    errors.removeIf([&](const QString& line) {
+        const QString path = line.section('"', 1, 1);
+        return line.contains("Could not find accessible on path") && signInPaths.contains(path);
+    });
+    const QString left = errors.join('\n');
+    EXPECT_FALSE(left.contains("invalid", Qt::CaseInsensitive) || left.contains("could not find", Qt::CaseInsensitive))
+        << left.toStdString();
 }
 
 TEST_F(WholeProgram, ClosingEitherWindowBeforeSignInEndsTheProgram) {
