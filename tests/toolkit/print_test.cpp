@@ -235,8 +235,7 @@ TEST_F(PrintTest, DISABLED_EndsWhileThePrintServerIsAsked) {
     EXPECT_EQ(tk::printWindow(window, "", "record.pdf"), PrintOutcome::Cancelled);
     EXPECT_TRUE(dialogs.reasons.isEmpty()) << "nothing is said to a program that is ending";
     std::cout << "ended while the print server was asked" << std::endl;
-    tk::Forms::reset();
-    delete QCoreApplication::instance();
+    testing::endApplication();
     std::exit(::testing::Test::HasFailure() ? 1 : 0);
 }
 
