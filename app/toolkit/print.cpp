@@ -19,6 +19,7 @@
 #include <optional>
 
 #include "app/toolkit/dialogs.h"
+#include "app/toolkit/forms.h"
 #include "app/toolkit/page_text_layout.h"
 #include "app/toolkit/pdf_file.h"
 #include "app/toolkit/print_server.h"
@@ -226,6 +227,8 @@ PrintOutcome printWindow(Window& window, const std::string& documentName, const 
     const std::string& title = documentName.empty() ? window.caption() : documentName;
     const QString jobName = title.empty() ? QStringLiteral("Tarnivo") : toQString(title);
     const QPointer<QWidget> parent = window.topLevelWidget();
+    // The window stays in being, even if it is closed while the server is asked.
+    const Forms::KeepUnloadedWindows keep;
     DefaultPrinter found;
     {
         asking = true;
@@ -234,8 +237,10 @@ PrintOutcome printWindow(Window& window, const std::string& documentName, const 
         } done;
         found = askForDefaultPrinter(PrintServerPatience);
     }
-    // The window may have been closed, or the program begun to end, while the server was asked.
-    if (found.answer == DefaultPrinter::Answer::Interrupted || parent.isNull()) return PrintOutcome::Cancelled;
+    // A window closed, or a program ending, meanwhile wants no print and no question.
+    if (found.answer == DefaultPrinter::Answer::Interrupted || parent.isNull() || window.unloaded() || Forms::ended()) {
+        return PrintOutcome::Cancelled;
+    }
     QPrinterInfo printer;
     if (found.answer == DefaultPrinter::Answer::NotAsked) {
         printer = QPrinterInfo::defaultPrinter();
