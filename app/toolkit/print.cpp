@@ -238,7 +238,7 @@ PrintOutcome printWindow(Window& window, const std::string& documentName, const 
         found = askForDefaultPrinter(PrintServerPatience);
     }
     // A window closed, or a program ending, meanwhile wants no print and no question.
-    if (found.answer == DefaultPrinter::Answer::Interrupted || parent.isNull() || window.unloaded() || Forms::ended()) {
+    if (window.unloaded() || found.answer == DefaultPrinter::Answer::Interrupted || parent.isNull() || Forms::ended()) {
         return PrintOutcome::Cancelled;
     }
     QPrinterInfo printer;
