@@ -41,6 +41,11 @@ public:
         return dialog.selectedFiles().constFirst();
     }
 
+    void tellPrinted(QWidget* parent, const QString& message) override {
+        QMessageBox box(QMessageBox::Information, printTitle(), message, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
     bool offerAnotherTry(QWidget* parent, const QString& message) override {
         QMessageBox box(QMessageBox::Warning, printTitle(), message, QMessageBox::NoButton, parent);
         QPushButton* again = box.addButton(QCoreApplication::translate("Print", "Try Again…"), QMessageBox::AcceptRole);

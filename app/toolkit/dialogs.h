@@ -22,6 +22,9 @@ public:
     virtual bool offerPdfInstead(QWidget* parent, const QString& reason) = 0;
     // Asks where to save the PDF file, starting from suggestedPath. Empty when cancelled.
     virtual QString askPdfPath(QWidget* parent, const QString& suggestedPath) = 0;
+    // Tells the user that the page was printed and on which printer (one message a print;
+    // a message box, which a screen reader reads out by itself).
+    virtual void tellPrinted(QWidget* parent, const QString& message) = 0;
     // Tells the user that the file could not be written and why; true when the user
     // wants to try again, in another folder or under another name.
     virtual bool offerAnotherTry(QWidget* parent, const QString& message) = 0;

@@ -18,6 +18,7 @@ struct State {
     bool ended = false;
     int exitCode = 0;
     bool collectionScheduled = false;
+    int keepers = 0;  // KeepUnloadedWindows alive
 };
 
 State& state() {
@@ -104,10 +105,18 @@ int Forms::loadedCount() { return static_cast<int>(state().loaded.size()); }
 void Forms::collectGarbage() {
     State& s = state();
     s.collectionScheduled = false;
+    if (s.keepers > 0) return;  // the last keeper schedules it again
     // Destroying a window may not unload another, but take the list first all the same.
     auto doomed = std::move(s.unloaded);
     s.unloaded.clear();
     doomed.clear();
+}
+
+Forms::KeepUnloadedWindows::KeepUnloadedWindows() { ++state().keepers; }
+
+Forms::KeepUnloadedWindows::~KeepUnloadedWindows() {
+    State& s = state();
+    if (--s.keepers == 0 && !s.unloaded.empty()) scheduleCollection();
 }
 
 void Forms::reset() {

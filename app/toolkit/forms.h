@@ -33,8 +33,19 @@ public:
     [[nodiscard]] static bool ended();
     [[nodiscard]] static int exitCode();
     [[nodiscard]] static int loadedCount();
-    // Destroys windows that were unloaded earlier.
+    // Destroys windows that were unloaded earlier (later, while a KeepUnloadedWindows lives).
     static void collectGarbage();
+
+    // While one lives, unloaded windows are not destroyed: a handler that waits in a local
+    // event loop (printing asks the print server so) keeps its window, even when the user
+    // closes it meanwhile. They go once the last one has gone.
+    class KeepUnloadedWindows {
+    public:
+        KeepUnloadedWindows();
+        ~KeepUnloadedWindows();
+        KeepUnloadedWindows(const KeepUnloadedWindows&) = delete;
+        KeepUnloadedWindows& operator=(const KeepUnloadedWindows&) = delete;
+    };
     // Empties every slot and forgets that the program ended, so that tests can start afresh.
     static void reset();
 

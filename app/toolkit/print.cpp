@@ -10,6 +10,7 @@
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
@@ -18,8 +19,10 @@
 #include <optional>
 
 #include "app/toolkit/dialogs.h"
+#include "app/toolkit/forms.h"
 #include "app/toolkit/page_text_layout.h"
 #include "app/toolkit/pdf_file.h"
+#include "app/toolkit/print_server.h"
 #include "app/toolkit/qt_bridge.h"
 #include "app/toolkit/window.h"
 #include "app/toolkit/window_widget.h"
@@ -56,6 +59,34 @@ public:
 private:
     QWidget& window_;
 };
+
+// A sentence of the print server's, ready to end one of ours: no spaces or full stops at its end.
+QString withoutFullStop(const QString& sentence) {
+    QString why = sentence.trimmed();
+    while (why.endsWith(QLatin1Char('.'))) why.chop(1);
+    return why;
+}
+
+// What stands in the way of printing before any job is sent, or an empty text.
+QString problemBefore(const DefaultPrinter& found, const QPrinterInfo& printer) {
+    if (found.answer == DefaultPrinter::Answer::NotAnswering) {
+        //: The print server is the computer's printing service (CUPS): it did not reply
+        //: within a few seconds, so nothing was printed.
+        return QCoreApplication::translate("Print", "The print server is not answering.");
+    }
+    if (found.answer == DefaultPrinter::Answer::Printer && found.stopped) {
+        const QString name = QString::fromStdString(found.name);
+        const QString why = withoutFullStop(QString::fromStdString(found.reason));
+        //: %1 is the printer's name; the printer has been paused or has stopped by itself.
+        if (why.isEmpty()) return QCoreApplication::translate("Print", "The printer \"%1\" is stopped.").arg(name);
+        //: %1 is the printer's name, %2 the reason the print server gives, in its own words
+        //: (often English), such as "paper jam".
+        return QCoreApplication::translate("Print", "The printer \"%1\" is stopped: %2.").arg(name, why);
+    }
+    // Without a default, Qt would quietly pick the first queue, one the user never chose.
+    if (printer.isNull()) return QCoreApplication::translate("Print", "No default printer is set up on this computer.");
+    return {};
+}
 
 QSizeF fittedSize(QSizeF image, QSizeF area) {
     const qreal scale = std::min(area.width() / image.width(), area.height() / image.height());
@@ -96,8 +127,7 @@ QString printOn(const QPrinterInfo& info, const QImage& page, const PageText& be
     }
     if (auto refusal = printServerRefusal()) {
         // The server's own sentence ends the message, with its own full stop.
-        QString why = refusal->trimmed();
-        while (why.endsWith(QLatin1Char('.'))) why.chop(1);
+        const QString why = withoutFullStop(*refusal);
         return QCoreApplication::translate("Print", "The printer \"%1\" did not take the print: %2.").arg(name, why);
     }
     return {};
@@ -193,16 +223,46 @@ bool renderPage(const QImage& image, QPagedPaintDevice& device, const PageText& 
 
 PrintOutcome printWindow(Window& window, const std::string& documentName, const std::string& suggestedPdfName,
                          const PageText& below) {
+    // While the print server is asked the window's events go on, among them another press
+    // of the same button: it starts nothing, so one press makes at most one job.
+    static bool asking = false;
+    if (asking) return PrintOutcome::Busy;
     const QImage page = windowImage(window);
     const std::string& title = documentName.empty() ? window.caption() : documentName;
     const QString jobName = title.empty() ? QStringLiteral("Tarnivo") : toQString(title);
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    // Without a default, Qt would quietly pick the first queue, one the user never chose.
-    const QString problem = printer.isNull()
-                                ? QCoreApplication::translate("Print", "No default printer is set up on this computer.")
-                                : printOn(printer, page, below, jobName);
-    if (problem.isEmpty()) return PrintOutcome::Printed;
-    return offerPdfInstead(window.topLevelWidget(), problem, jobName, suggestedPdfName,
+    const QPointer<QWidget> parent = window.topLevelWidget();
+    // The window stays in being, even if it is closed while the server is asked.
+    const Forms::KeepUnloadedWindows keep;
+    DefaultPrinter found;
+    {
+        asking = true;
+        const struct Done {
+            ~Done() { asking = false; }
+        } done;
+        found = askForDefaultPrinter(PrintServerPatience);
+    }
+    // A window closed, or a program ending, meanwhile wants no print and no question.
+    if (window.unloaded() || found.answer == DefaultPrinter::Answer::Interrupted || parent.isNull() || Forms::ended()) {
+        return PrintOutcome::Cancelled;
+    }
+    QPrinterInfo printer;
+    if (found.answer == DefaultPrinter::Answer::NotAsked) {
+        printer = QPrinterInfo::defaultPrinter();
+    } else if (found.answer == DefaultPrinter::Answer::Printer) {
+        printer = QPrinterInfo::printerInfo(QString::fromStdString(found.name));
+    }
+    QString problem = problemBefore(found, printer);
+    if (problem.isEmpty()) problem = printOn(printer, page, below, jobName);
+    if (problem.isEmpty()) {
+        // Said once for each print, so that nobody presses again for a page already on its way.
+        //: Shown once after Print Results has handed the page to the printer; %1 is the
+        //: printer's name as set up on the computer. "Results" is the student's record of the set.
+        dialogs().tellPrinted(parent,
+                              QCoreApplication::translate("Print", "The results were sent to the printer \"%1\".")
+                                  .arg(printer.printerName()));
+        return PrintOutcome::Printed;
+    }
+    return offerPdfInstead(parent, problem, jobName, suggestedPdfName,
                            [&](QPagedPaintDevice& device) { return renderPage(page, device, below); });
 }
 

@@ -161,6 +161,9 @@ TEST_F(PrintOnPrinter, TheWholeEndOfSetScreenComesOutUprightWhateverTheWindowsSi
         ASSERT_TRUE(server.waitUntilIdle(30s)) << server.failure().toStdString();
         EXPECT_EQ(server.completedJobs(queue), ++printed) << "each press prints one more copy";
         EXPECT_EQ(dialogs.asked(), 0);
+        EXPECT_EQ(dialogs.told,
+                  QStringList(printed, QStringLiteral("The results were sent to the printer \"%1\".").arg(queue)))
+            << "one message for each print, naming the printer";
         EXPECT_EQ(window->grab().toImage(), before) << "printing leaves the window as it was";
         EXPECT_EQ(tarnivo::testing::pdfTitle(server.outputOf(queue)),
                   QStringLiteral("Tarnivo - Papadopoulos-Konstantinidou, Alexandra - 12-08-2026"))
@@ -208,6 +211,17 @@ TEST_F(PrintOnPrinter, TheReviewBelowTheScreenHoldsTheStudentAndEveryProblemWith
     int hiddenPartProblem = 0;
     const auto expected = workTheSet([&](int problem, const std::array<std::string, 3>& k) -> QStringList {
         if (problem == 3) return {submitWrong(k, "0")};
+        // Invisible characters around a box are not marked; one inside it is, and shows.
+        if (problem == 5 || problem == 6) {
+            Answer answer = answerFor(k);
+            const auto box = static_cast<std::size_t>(tarnivo::AnswerFormSelector::firstAnswerBox(answer.shape));
+            const std::string typed = answer.boxes[box];
+            answer.boxes[box] = problem == 5 ? "\u200b" + typed + "\u3000\n" : "\u200b" + typed + "\t9\u3000";
+            tarnivo::testing::enterAnswer(*form, answer);
+            click(form->cmdSubmit);
+            if (problem == 5) return {};  // right: a single submission, nothing wrong to list
+            return {QString::fromStdString(typed) + QStringLiteral("\u24239\u2717")};
+        }
         if (problem == 8) return {submitWrong(k, "7"), submitWrong(k, "77")};
         // The coefficient alone, where the key has a radical: the shape hides a part it needs.
         if (hiddenPartProblem == 0 && problem >= 12 && k[1] != "1") {

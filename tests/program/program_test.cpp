@@ -458,6 +458,17 @@ TEST_F(WholeProgram, EveryColourSchemeReadsEveryControlAndPrintsTheSamePage) {
         // The click reaches the program a moment later: wait for its job, not for an idle queue.
         for (int tries = 0; tries < 300 && server.completedJobs(queue) == printed; ++tries) QThread::msleep(100);
         ASSERT_EQ(server.completedJobs(queue), printed + 1) << "Print Results printed nothing";
+        // One message says which printer took it; OK, or Enter, closes it.
+        const QString printTitle = "Print";
+        const qulonglong told = desktop.waitForWindow(printTitle);
+        ASSERT_NE(told, 0U) << windowMissing(printTitle);
+        if (defaultPage.isNull() && ScreenText::available()) {
+            const QString said =
+                ScreenText::readArea(desktop.screenshot(shot + "-printed.png"), desktop.clientRect(told));
+            EXPECT_TRUE(said.contains("sent to the printer")) << said.toStdString();
+        }
+        desktop.keys({"Return"});
+        ASSERT_TRUE(desktop.waitForWindowGone(printTitle));
         ASSERT_TRUE(server.waitUntilIdle(std::chrono::seconds(30))) << server.failure().toStdString();
         const QImage page = renderPdfPage(server.outputOf(queue), 50);
         ASSERT_FALSE(page.isNull());

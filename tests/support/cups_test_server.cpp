@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/cups_test_server.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -65,7 +66,7 @@ void CupsTestServer::isolatePrinting() {
 
 QString CupsTestServer::unavailableReason() {
     if (geteuid() != 0) return QStringLiteral("the print server runs as root only (its filters switch to the lp user)");
-    for (const char* tool : {"cupsd", "lpadmin", "lpstat", "cupsreject"}) {
+    for (const char* tool : {"cupsd", "lpadmin", "lpstat", "cupsreject", "cupsdisable"}) {
         if (findTool(QString::fromLatin1(tool)).isEmpty()) {
             return QStringLiteral("%1 is not installed (scripts/install-deps.sh test installs it)").arg(tool);
         }
@@ -155,6 +156,7 @@ bool CupsTestServer::start() {
 
 void CupsTestServer::stop() {
     if (cupsd_.state() != QProcess::NotRunning) {
+        thaw();              // a stopped server would not end on SIGTERM
         cupsd_.terminate();  // SIGTERM to the server's own process id
         if (!cupsd_.waitForFinished(10000)) {
             cupsd_.kill();
@@ -194,6 +196,20 @@ bool CupsTestServer::makeDefault(const QString& queue) {
 }
 
 bool CupsTestServer::rejectJobs(const QString& queue) { return run(QStringLiteral("cupsreject"), {queue}); }
+
+bool CupsTestServer::stopQueue(const QString& queue, const QString& reason) {
+    return run(QStringLiteral("cupsdisable"), {QStringLiteral("-r"), reason, queue});
+}
+
+bool CupsTestServer::freeze() {
+    const qint64 id = cupsd_.processId();
+    return id > 0 && ::kill(static_cast<pid_t>(id), SIGSTOP) == 0;
+}
+
+bool CupsTestServer::thaw() {
+    const qint64 id = cupsd_.processId();
+    return id > 0 && ::kill(static_cast<pid_t>(id), SIGCONT) == 0;
+}
 
 bool CupsTestServer::setPaper(const QString& queue, const QString& size) {
     return run(QStringLiteral("lpadmin"),

@@ -34,6 +34,12 @@ public:
     bool addPdfQueue(const QString& queue);
     bool makeDefault(const QString& queue);
     bool rejectJobs(const QString& queue);
+    // Stops the queue as `cupsdisable -r reason` does: it takes jobs and holds them.
+    bool stopQueue(const QString& queue, const QString& reason);
+    // Stops the server's process (SIGSTOP): it still takes connections, as the system
+    // does for it, and answers nothing until thawed (SIGCONT).
+    bool freeze();
+    bool thaw();
     // Makes paper of this size ("A4", "Letter") the queue's default.
     bool setPaper(const QString& queue, const QString& size);
     [[nodiscard]] QString outputOf(const QString& queue) const;

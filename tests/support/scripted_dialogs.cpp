@@ -33,4 +33,6 @@ bool ScriptedDialogs::offerAnotherTry(QWidget* /*parent*/, const QString& messag
     return true;
 }
 
+void ScriptedDialogs::tellPrinted(QWidget* /*parent*/, const QString& message) { told << message; }
+
 }  // namespace tarnivo::testing

@@ -30,13 +30,16 @@ public:
     QStringList reasons;
     QStringList suggestedPaths;
     QStringList failures;
+    // What the user was told without being asked anything: which printer took the page.
+    QStringList told;
 
-    // How many questions of any kind were asked.
+    // How many questions of any kind were asked (what the user was told is not counted).
     [[nodiscard]] int asked() const;
 
     bool offerPdfInstead(QWidget* parent, const QString& reason) override;
     QString askPdfPath(QWidget* parent, const QString& suggestedPath) override;
     bool offerAnotherTry(QWidget* parent, const QString& message) override;
+    void tellPrinted(QWidget* parent, const QString& message) override;
 };
 
 }  // namespace tarnivo::testing

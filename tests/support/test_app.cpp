@@ -19,6 +19,11 @@ std::vector<std::string>& errors() {
     static std::vector<std::string> list;
     return list;
 }
+
+tk::Application*& application() {
+    static tk::Application* made = nullptr;
+    return made;
+}
 }  // namespace
 
 void ensureApplication() {
@@ -27,9 +32,15 @@ void ensureApplication() {
     static int argc = 1;
     static char name[] = "tarnivo-tests";
     static char* argv[] = {name, nullptr};
-    new tk::Application(argc, argv);  // lives for the whole test program
+    application() = new tk::Application(argc, argv);  // lives for the whole test program
     tk::setErrorReporter(
         [](const std::string& title, const std::string& message) { errors().push_back(title + ": " + message); });
+}
+
+void endApplication() {
+    tk::Forms::reset();
+    delete application();
+    application() = nullptr;
 }
 
 const std::vector<std::string>& reportedErrors() { return errors(); }

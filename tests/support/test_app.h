@@ -13,6 +13,9 @@ namespace tarnivo::testing {
 // Creates the offscreen QApplication once per test program and records every error that
 // reaches the program's error boundary instead of showing a message box.
 void ensureApplication();
+// Ends the application as the program's main() ends it: the windows, then the
+// application object. For a test that ends its process right after.
+void endApplication();
 
 // Errors reported since the last reset; every window test expects none unless it provoked one.
 const std::vector<std::string>& reportedErrors();

@@ -1,16 +1,29 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPrinter>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <optional>
 #include <string>
 
 #include "app/toolkit/forms.h"
@@ -31,6 +44,17 @@ using testing::ScriptedDialogs;
 using tk::PrintOutcome;
 
 const QString Queue = QStringLiteral("TarnivoPDF");
+const QString SentToQueue = QStringLiteral("The results were sent to the printer \"TarnivoPDF\".");
+
+// Counts the key presses that reach the application (first, before its keyboard rules).
+class KeyCounter : public QObject {
+public:
+    int presses = 0;
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) ++presses;
+        return false;
+    }
+};
 
 // Everything about the window a print could disturb.
 struct WindowState {
@@ -113,8 +137,135 @@ TEST_F(PrintTest, PrintsTheWholeWindowOnTheDefaultPrinterAndCanPrintItAgain) {
         if (print == 1) savePageForPeople(sheet, QStringLiteral("print-page"));
         testing::expectPageShowsPrintTestWindow(sheet, window);
         EXPECT_TRUE(stateOf(window) == before) << "printing leaves the window as it was";
+        ASSERT_EQ(dialogs.told.size(), print) << "one message for each print";
+        EXPECT_EQ(dialogs.told.back(), SentToQueue);
     }
     EXPECT_TRUE(dialogs.reasons.isEmpty()) << dialogs.reasons.join(QLatin1Char('\n')).toStdString();
+}
+
+// A print server that takes the connection and never answers (cupsd stopped with SIGSTOP,
+// as a hung server is): the window goes on, and within seconds the user hears why and is
+// offered the PDF copy. A second press meanwhile starts nothing.
+TEST_F(PrintTest, PrintServerThatDoesNotAnswerLeavesTheWindowWorkingAndOffersAPdfWithinSeconds) {
+    CupsTestServer server;
+    if (!startServer(server)) GTEST_SKIP() << skipReason;
+    ASSERT_TRUE(server.addPdfQueue(Queue) && server.makeDefault(Queue)) << server.failure().toStdString();
+    auto& window = shownWindow();
+    QWidget* widget = window.topLevelWidget();
+    dialogs.takeOffer = false;
+    ASSERT_TRUE(server.freeze());
+
+    int ticks = 0;
+    QTimer ticking;
+    QObject::connect(&ticking, &QTimer::timeout, [&] { ++ticks; });
+    ticking.start(50);
+    KeyCounter keys;
+    QCoreApplication::instance()->installEventFilter(&keys);
+    std::optional<PrintOutcome> secondPress;
+    QTimer::singleShot(1000, [&] {
+        QTest::keyClick(widget, Qt::Key_Tab);
+        secondPress = tk::printWindow(window, "", "record.pdf");
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const PrintOutcome outcome = tk::printWindow(window, "", "record.pdf");
+    const qint64 waited = clock.elapsed();
+    ticking.stop();
+    QCoreApplication::instance()->removeEventFilter(&keys);
+    std::cout << "[ measured ] the window said the print server was not answering after " << waited << " ms, " << ticks
+              << " timer ticks of 50 ms handled meanwhile\n";
+
+    EXPECT_EQ(outcome, PrintOutcome::Cancelled);
+    EXPECT_GE(waited, 4000) << "the server was given its few seconds";
+    EXPECT_LT(waited, 30000) << "given up on within seconds, not minutes";
+    EXPECT_GE(ticks, 10) << "the window's events were handled while it waited";
+    EXPECT_GE(keys.presses, 1) << "a key pressed meanwhile was handled";
+    ASSERT_TRUE(secondPress.has_value()) << "the second press was handled while the first one waited";
+    EXPECT_EQ(*secondPress, PrintOutcome::Busy);
+    ASSERT_EQ(dialogs.reasons.size(), 1) << "one message, for the first press only";
+    EXPECT_EQ(dialogs.reasons[0], QStringLiteral("The print server is not answering."));
+    EXPECT_TRUE(dialogs.told.isEmpty());
+
+    // Once the server answers again, the next press prints, once.
+    ASSERT_TRUE(server.thaw());
+    dialogs.reasons.clear();
+    EXPECT_EQ(tk::printWindow(window, "", "record.pdf"), PrintOutcome::Printed);
+    ASSERT_TRUE(server.waitUntilIdle(30s)) << server.failure().toStdString();
+    EXPECT_EQ(server.allJobs(), 1) << "the press that waited sent no job";
+    EXPECT_EQ(server.completedJobs(Queue), 1);
+    EXPECT_TRUE(dialogs.reasons.isEmpty()) << dialogs.reasons.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(dialogs.told, QStringList{SentToQueue});
+}
+
+// The program ends while the print server is still asked: the thread asking it is still
+// inside the print server library as the program's objects go. Run in a process of its
+// own (the disabled test below), which must end as the program does, with status 0 and
+// nothing from the sanitizers.
+TEST_F(PrintTest, ProgramThatEndsWhileThePrintServerIsAskedEndsCleanly) {
+    CupsTestServer server;
+    if (!startServer(server)) GTEST_SKIP() << skipReason;
+    ASSERT_TRUE(server.addPdfQueue(Queue) && server.makeDefault(Queue)) << server.failure().toStdString();
+    ASSERT_TRUE(server.freeze());
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TARNIVO_TEST_PRINT_SERVER"), QString::fromLocal8Bit(qgetenv("CUPS_SERVER")));
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("--gtest_also_run_disabled_tests"),
+                   QStringLiteral("--gtest_filter=PrintTest.DISABLED_EndsWhileThePrintServerIsAsked")});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    const QString output = QString::fromLocal8Bit(program.readAll());
+    server.thaw();
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << output.toStdString();
+    EXPECT_EQ(program.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains(QStringLiteral("ended while the print server was asked"))) << output.toStdString();
+    EXPECT_FALSE(output.contains(QStringLiteral("Sanitizer")) || output.contains(QStringLiteral("runtime error")))
+        << output.toStdString();
+}
+
+// A window of the program that stays open when the print test window is closed.
+class StayingWindow : public tk::Window {
+public:
+    StayingWindow() : Window({.caption = "Staying", .clientWidth = 3000, .clientHeight = 2000}) {}
+    void closeRequested() override {}
+};
+
+// Run only by the test above: the window waits for a server that never answers; the user
+// closes it a second later while another window stays, and then closes that one too,
+// which ends the program; it ends as main() ends it.
+TEST_F(PrintTest, DISABLED_EndsWhileThePrintServerIsAsked) {
+    const QByteArray socket = qgetenv("TARNIVO_TEST_PRINT_SERVER");
+    if (socket.isEmpty()) GTEST_SKIP() << "run by ProgramThatEndsWhileThePrintServerIsAskedEndsCleanly";
+    setenv("CUPS_SERVER", socket.constData(), 1);
+    auto& window = shownWindow();
+    auto& staying = tk::Forms::get<StayingWindow>();
+    QTimer::singleShot(1000, [&window] { tk::Forms::unload(window); });
+    QTimer::singleShot(2000, [&staying] { tk::Forms::unload(staying); });
+    EXPECT_EQ(tk::printWindow(window, "", "record.pdf"), PrintOutcome::Cancelled);
+    EXPECT_TRUE(dialogs.reasons.isEmpty()) << "nothing is said for a closed window or to a program that is ending";
+    std::cout << "ended while the print server was asked" << std::endl;
+    testing::endApplication();
+    std::exit(::testing::Test::HasFailure() ? 1 : 0);
+}
+
+// A paused printer (`cupsdisable -r "paper jam"`) would hold the job without a word: the
+// user hears that it is stopped and why, and no job is left waiting in its queue.
+TEST_F(PrintTest, StoppedPrinterIsReportedWithItsReasonAndThePageSavedAsPdf) {
+    CupsTestServer server;
+    if (!startServer(server)) GTEST_SKIP() << skipReason;
+    ASSERT_TRUE(server.addPdfQueue(Queue) && server.makeDefault(Queue) &&
+                server.stopQueue(Queue, QStringLiteral("paper jam")))
+        << server.failure().toStdString();
+    auto& window = shownWindow();
+    dialogs.chosenPath = output.filePath(QStringLiteral("stopped.pdf"));
+
+    EXPECT_EQ(tk::printWindow(window, "", "record.pdf"), PrintOutcome::SavedAsPdf);
+    ASSERT_EQ(dialogs.reasons.size(), 1);
+    EXPECT_EQ(dialogs.reasons[0], QStringLiteral("The printer \"TarnivoPDF\" is stopped: paper jam."));
+    EXPECT_TRUE(dialogs.told.isEmpty()) << "nothing was sent";
+    EXPECT_EQ(server.allJobs(), 0) << "no copy waits in the stopped queue";
+    EXPECT_TRUE(startsWithPdfHeader(dialogs.chosenPath));
 }
 
 TEST_F(PrintTest, QueueThatIsNotTheDefaultIsNotUsedBehindTheUsersBack) {
@@ -144,6 +295,7 @@ TEST_F(PrintTest, PrinterThatRefusesTheJobIsReportedAndThePageSavedAsPdf) {
     ASSERT_EQ(dialogs.reasons.size(), 1);
     EXPECT_TRUE(dialogs.reasons[0].contains(QStringLiteral("\"TarnivoPDF\""))) << dialogs.reasons[0].toStdString();
     EXPECT_TRUE(dialogs.reasons[0].endsWith(QStringLiteral("accepting jobs."))) << "one sentence, one full stop";
+    EXPECT_TRUE(dialogs.told.isEmpty());
     EXPECT_EQ(server.allJobs(), 0);
     EXPECT_TRUE(startsWithPdfHeader(dialogs.chosenPath));
     testing::expectPageShowsPrintTestWindow(testing::renderPdfPage(dialogs.chosenPath, 50), window);
@@ -217,6 +369,35 @@ TEST_F(PrintTest, WithoutAPrinterTheUserDecidesAboutAPdfCopy) {
         }
         EXPECT_TRUE(stateOf(window) == before) << "the window is left as it was";
     }
+
+    // A folder on a full disk: the system's reason ("No space left on device"), where Qt's
+    // file said "Unknown error", and no half-written file left behind.
+    if (geteuid() != 0) GTEST_SKIP() << "mounting a small full file system for the last case needs root";
+    QTemporaryDir mountPoint;
+    ASSERT_TRUE(mountPoint.isValid());
+    const QByteArray where = QFile::encodeName(mountPoint.path());
+    if (::mount("tarnivo-full", where.constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k,mode=0777") != 0) {
+        GTEST_SKIP() << "no tmpfs could be mounted for the full-disk case: " << std::strerror(errno);
+    }
+    const struct Unmount {
+        QByteArray where;
+        ~Unmount() { ::umount2(where.constData(), MNT_DETACH); }
+    } unmount{where};
+    {
+        QFile filler(mountPoint.filePath(QStringLiteral("filler")));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    ScriptedDialogs answers;
+    answers.chosenPath = mountPoint.filePath(QStringLiteral("full.pdf"));
+    EXPECT_EQ(tk::printWindow(window, "", "Tarnivo - Smith, Ann.pdf"), PrintOutcome::Failed);
+    ASSERT_EQ(answers.failures.size(), 1);
+    EXPECT_EQ(answers.failures[0], QStringLiteral("The PDF file \"%1\" could not be written: No space left on device.")
+                                       .arg(QDir::toNativeSeparators(answers.chosenPath)));
+    EXPECT_FALSE(QFileInfo::exists(answers.chosenPath)) << "the part that was written is removed";
+    EXPECT_TRUE(stateOf(window) == before) << "the window is left as it was";
 }
 
 TEST_F(PrintTest, PageIsUprightWithTheImageAtTheTopAsLargeAsThePaperAllows) {

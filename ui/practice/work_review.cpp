@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include "app/runtime/text.h"
+#include "engine/marking.h"
 #include "ui/practice/answer_form_selector.h"
 
 namespace tarnivo {
@@ -70,9 +71,10 @@ std::string replaced(std::string_view pattern, const std::string& value) {
     return text;
 }
 
-// The entry as marked, blanks around it left out, and a very long one cut with "…".
+// The entry as marked, the invisible characters around it left out and any inside it
+// shown, and a very long one cut with "…".
 std::string shownEntry(const std::string& text) {
-    std::string entry = trim(text);
+    std::string entry = VisibleText(MarkedText(text));
     std::size_t characters = 0;
     for (std::size_t at = 0; at < entry.size(); ++at) {
         if ((static_cast<unsigned char>(entry[at]) & 0xC0U) == 0x80U) continue;
