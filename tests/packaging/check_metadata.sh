@@ -31,7 +31,7 @@ expect_equal "version in the manual page" "Tarnivo $version" "$(sed -n 's/^\.TH 
 
 # A menu and a software centre show the program in the user's language, as the program speaks it.
 description=$(sed -n '/^  <description>/,/^  <\/description>/p' "$metainfo")
-for lang in de es fr pt_BR; do
+for lang in de es fr pt_BR it nl pl uk tr; do
   for key in GenericName Comment Keywords; do
     value=$(desktop_value "$desktop" "$key\\[$lang\\]")
     if [ -n "$value" ] && [ "$value" != "$(desktop_value "$desktop" "$key")" ]; then pass "desktop entry $key[$lang]"
