@@ -43,6 +43,11 @@ for lang in de es fr pt_BR it nl pl uk tr; do
     "$(grep -c '<p xml:lang="'"$lang"'">' <<<"$description")"
 done
 
+# French typography: a no-break space before ":", ";", "?" and "!" and inside « », never an ordinary one.
+french=$(awk '/xml:lang="fr"/,/<\/p>|<\/summary>/' "$metainfo"; grep '^[A-Za-z]*\[fr\]=' "$desktop")
+if grep -qE ' [:;?!»]|« ' <<<"$french"; then fail "an ordinary space at a French colon or quote: $(grep -E ' [:;?!»]|« ' <<<"$french")"
+else pass "French no-break spaces"; fi
+
 for size in 16 32 48 64 128 256; do
   png=$dir/icons/hicolor/${size}x${size}/apps/$id.png
   if [ -f "$png" ]; then
