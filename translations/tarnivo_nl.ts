@@ -329,7 +329,7 @@ A flashing prompt in large bold letters in a box of fixed width: keep it short.<
     <message>
         <source>Print Results</source>
         <extracomment>Button on the end-of-set screen that prints the window as the record of the work. The button is narrow and tall: one or two short words read best.</extracomment>
-        <translation>Afdrukken</translation>
+        <translation>Printen</translation>
     </message>
     <message>
         <source>Answer</source>

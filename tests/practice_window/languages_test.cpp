@@ -14,6 +14,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/toolkit/command_button.h"
@@ -192,6 +193,42 @@ TEST_P(InEachLanguage, BothWindowsShowEveryCaptionWholeWithTheirOwnAccessKeys) {
         expectCaptionsWhole(practice);
     }
     grabWindow(practice, shots + "-end-of-set");
+    // The narrow print button holds one word at 7.5 points or more (one pixel under the other
+    // buttons), not a phrase shrunk to the 7-point floor.
+    const auto* print = qobject_cast<const QPushButton*>(widgetOf(practice.cmdPrintIt));
+    ASSERT_NE(print, nullptr);
+    EXPECT_GE(print->font().pixelSize(), tk::toQFont(practice.cmdPrintIt.design().font).pixelSize() - 1)
+        << practice.cmdPrintIt.caption() << " readable";
+}
+
+// The messages built around a name or a reason keep every placeholder, and quote as the
+// language quotes: no straight quotes outside English, no-break spaces in French.
+TEST_P(InEachLanguage, MessagesKeepTheirPlaceholdersAndTheLanguagesQuotes) {
+    const bool english = *GetParam().code == 0;
+    const std::pair<const char*, const char*> messages[] = {
+        {"Print", "The printer \"%1\" could not start the print."},
+        {"Print", "The printer \"%1\" did not take the print: %2."},
+        {"Print", "The PDF file \"%1\" could not be written: %2."},
+        {"Errors", "Tarnivo: %1"},
+        {"Errors", "%1: %2"},
+        {"frmTarnivo", "%1 root %2 over %3"},
+        {"frmTarnivo", "%1 root %2 over %3 root %4"},
+    };
+    for (const auto& [context, source] : messages) {
+        const QString text = QCoreApplication::translate(context, source);
+        SCOPED_TRACE(text.toStdString());
+        const bool words = QString::fromUtf8(source).contains(QLatin1Char(' '));
+        if (!english && words && std::string(context) != "Errors") {
+            EXPECT_NE(text, QString::fromUtf8(source)) << "translated";
+        }
+        for (const char* mark : {"%1", "%2", "%3", "%4"}) {
+            EXPECT_EQ(text.count(QLatin1String(mark)), QString::fromUtf8(source).count(QLatin1String(mark))) << mark;
+        }
+        if (!english) EXPECT_FALSE(text.contains(QLatin1Char('"'))) << "the language's own quotation marks";
+        if (std::string(GetParam().code) == "fr") {
+            EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("« | [:;»]")))) << "no-break spaces";
+        }
+    }
 }
 
 // A key whose three parts are all needed, so that every part a shape leaves out is named.
