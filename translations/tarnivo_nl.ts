@@ -296,7 +296,7 @@ A flashing prompt in large bold letters in a box of fixed width: keep it short.<
     <message>
         <source>Name (Last, First)</source>
         <extracomment>The student&apos;s name, family name first, then given name, with a comma between.</extracomment>
-        <translation>Achternaam, voornaam</translation>
+        <translation>Naam, voornaam</translation>
     </message>
 </context>
 <context>
