@@ -208,7 +208,7 @@
     <message>
         <source>Submitted</source>
         <extracomment>How many times the student handed in an answer to the problem.</extracomment>
-        <translation>Consegne</translation>
+        <translation>Tentativi</translation>
     </message>
     <message>
         <source>Wrong answers (✗ marks a wrong part)</source>
