@@ -28,7 +28,7 @@ test_packages=(xvfb openbox xdotool x11-utils imagemagick cups cups-client print
                poppler-utils desktop-file-utils appstream time dpkg-dev file tesseract-ocr clang-format
                wmctrl lintian man-db weston qt6-wayland dbus dbus-x11 at-spi2-core python3-pyatspi qt6ct locales)
 # The locales the language tests start the program in.
-test_locales=(de_DE fr_FR es_ES pt_BR)
+test_locales=(de_DE fr_FR es_ES pt_BR it_IT nl_NL pl_PL uk_UA tr_TR)
 
 profile=${1:-run}
 wanted=("${build_packages[@]}" "${run_packages[@]}")

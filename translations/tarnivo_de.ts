@@ -6,37 +6,37 @@
     <message>
         <source>the answer also has a coefficient.</source>
         <extracomment>Shown under the answer boxes after &quot;Wrong shape:&quot;, when the chosen shape has no box for a part of the answer the student got wrong. The coefficient is A in A√B / C.</extracomment>
-        <translation>die Antwort hat auch einen Koeffizienten.</translation>
+        <translation>Die Antwort hat auch einen Koeffizienten.</translation>
     </message>
     <message>
         <source>the answer also has a number under the root.</source>
         <extracomment>As above; the number under the root is B in A√B / C.</extracomment>
-        <translation>die Antwort hat auch eine Zahl unter der Wurzel.</translation>
+        <translation>Die Antwort hat auch eine Zahl unter der Wurzel.</translation>
     </message>
     <message>
         <source>the answer also has a coefficient and a number under the root.</source>
         <extracomment>As above, for A and B of A√B / C.</extracomment>
-        <translation>die Antwort hat auch einen Koeffizienten und eine Zahl unter der Wurzel.</translation>
+        <translation>Die Antwort hat auch einen Koeffizienten und eine Zahl unter der Wurzel.</translation>
     </message>
     <message>
         <source>the answer also has a denominator.</source>
         <extracomment>As above; the denominator is C in A√B / C.</extracomment>
-        <translation>die Antwort hat auch einen Nenner.</translation>
+        <translation>Die Antwort hat auch einen Nenner.</translation>
     </message>
     <message>
         <source>the answer also has a coefficient and a denominator.</source>
         <extracomment>As above, for A and C of A√B / C.</extracomment>
-        <translation>die Antwort hat auch einen Koeffizienten und einen Nenner.</translation>
+        <translation>Die Antwort hat auch einen Koeffizienten und einen Nenner.</translation>
     </message>
     <message>
         <source>the answer also has a number under the root and a denominator.</source>
         <extracomment>As above, for B and C of A√B / C.</extracomment>
-        <translation>die Antwort hat auch eine Zahl unter der Wurzel und einen Nenner.</translation>
+        <translation>Die Antwort hat auch eine Zahl unter der Wurzel und einen Nenner.</translation>
     </message>
     <message>
         <source>the answer also has a coefficient and a number under the root and a denominator.</source>
         <extracomment>As above, for all three parts of A√B / C.</extracomment>
-        <translation>die Antwort hat auch einen Koeffizienten, eine Zahl unter der Wurzel und einen Nenner.</translation>
+        <translation>Die Antwort hat auch einen Koeffizienten, eine Zahl unter der Wurzel und einen Nenner.</translation>
     </message>
 </context>
 <context>
@@ -50,27 +50,42 @@
     <name>Errors</name>
     <message>
         <source>Overflow</source>
+        <extracomment>The kind of error in the message shown before the program closes: a whole number too large for the program (a technical term, as a programmer says it).</extracomment>
         <translation>Überlauf</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
+        <extracomment>Kind of error: a program table was read at a place it does not have.</extracomment>
         <translation>Index außerhalb des Bereichs</translation>
     </message>
     <message>
         <source>Floating-point error</source>
+        <extracomment>Kind of error: a calculation with decimal numbers failed.</extracomment>
         <translation>Gleitkommafehler</translation>
     </message>
     <message>
         <source>Invalid control operation</source>
+        <extracomment>Kind of error: a button, box or label of a window was asked to do what it cannot.</extracomment>
         <translation>Unzulässige Operation an einem Steuerelement</translation>
     </message>
     <message>
         <source>Unexpected error</source>
+        <extracomment>Kind of error: any other failure.</extracomment>
         <translation>Unerwarteter Fehler</translation>
     </message>
     <message>
         <source>Tarnivo has met an error it cannot recover from and will close.</source>
         <translation>Tarnivo ist auf einen Fehler gestoßen, den es nicht beheben kann, und wird beendet.</translation>
+    </message>
+    <message>
+        <source>Tarnivo: %1</source>
+        <extracomment>Title of the message box about an error the program cannot recover from; %1 is the kind of error (&quot;Overflow&quot;).</extracomment>
+        <translation>Tarnivo: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The last line of that message: %1 is the kind of error, %2 the technical details, which stay in English.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -86,22 +101,27 @@
     </message>
     <message>
         <source>Save as PDF…</source>
+        <extracomment>Button of that message: opens a file dialog to save the page as a PDF file instead.</extracomment>
         <translation>Als PDF speichern…</translation>
     </message>
     <message>
         <source>Save as PDF</source>
+        <extracomment>Title of the file dialog that saves the page as a PDF file.</extracomment>
         <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
+        <extracomment>The file type offered in that dialog; keep &quot;(*.pdf)&quot;.</extracomment>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>unknown error</source>
+        <extracomment>Stands for the reason, after a colon, when the print system gives none.</extracomment>
         <translation>unbekannter Fehler</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not start the print.</source>
+        <extracomment>%1 is the printer&apos;s name as the print system calls it. Quote it as your language does.</extracomment>
         <translation>Der Drucker „%1“ konnte den Druck nicht beginnen.</translation>
     </message>
     <message>
@@ -110,6 +130,7 @@
     </message>
     <message>
         <source>Try Again…</source>
+        <extracomment>Button of the message that a PDF file could not be written: opens the file dialog again, to save under another name or in another folder.</extracomment>
         <translation>Erneut versuchen…</translation>
     </message>
     <message>
@@ -118,10 +139,12 @@
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the print: %2.</source>
+        <extracomment>%1 is the printer&apos;s name, %2 the print system&apos;s reason (often in English).</extracomment>
         <translation>Der Drucker „%1“ hat den Druckauftrag nicht angenommen: %2.</translation>
     </message>
     <message>
         <source>The PDF file &quot;%1&quot; could not be written: %2.</source>
+        <extracomment>%1 is the file&apos;s full path, %2 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
         <translation>Die PDF-Datei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
 </context>
@@ -134,18 +157,22 @@
     </message>
     <message>
         <source>Student ID:</source>
+        <extracomment>The student number the school gives.</extracomment>
         <translation>Schülernummer:</translation>
     </message>
     <message>
         <source>Name:</source>
+        <extracomment>The student&apos;s name.</extracomment>
         <translation>Name:</translation>
     </message>
     <message>
         <source>Teacher:</source>
+        <extracomment>The name of the student&apos;s teacher.</extracomment>
         <translation>Lehrkraft:</translation>
     </message>
     <message>
         <source>Date:</source>
+        <extracomment>The day the set was worked.</extracomment>
         <translation>Datum:</translation>
     </message>
     <message>
@@ -170,12 +197,13 @@
     </message>
     <message>
         <source>Problem</source>
+        <extracomment>Heading of the problem column: the problem the student had to simplify.</extracomment>
         <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Answer</source>
-        <extracomment>The simplified answer of the problem, from the answer key.</extracomment>
-        <translation>Antwort</translation>
+        <extracomment>The simplified answer of the problem, from the answer key: use the word of the window&apos;s &quot;Key&quot; frame, so that it does not read as the student&apos;s own answer beside &quot;Wrong answers&quot;.</extracomment>
+        <translation>Lösung</translation>
     </message>
     <message>
         <source>Submitted</source>
@@ -187,11 +215,6 @@
         <extracomment>✗ is printed after every wrong part of a wrong answer: keep the sign.</extracomment>
         <translation>Falsche Antworten (✗ kennzeichnet einen falschen Teil)</translation>
     </message>
-    <message>
-        <source>%1 left out</source>
-        <extracomment>After a wrong answer: the parts it had no box for (%1 is a list of A, √B and C), which the answer key needs.</extracomment>
-        <translation>%1 fehlt</translation>
-    </message>
     <message numerus="yes">
         <source>and %n more</source>
         <extracomment>Ends the list of a problem&apos;s wrong answers: %n more were handed in but are not listed.</extracomment>
@@ -200,12 +223,49 @@
             <numerusform>und %n weitere</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A left out</source>
+        <extracomment>Printed after a wrong answer, in brackets: the answer&apos;s shape had no box for the coefficient A (of A√B / C), which the key needs. Keep A, √B and C as they are.</extracomment>
+        <translation>A fehlt</translation>
+    </message>
+    <message>
+        <source>√B left out</source>
+        <extracomment>As above, for the root √B.</extracomment>
+        <translation>√B fehlt</translation>
+    </message>
+    <message>
+        <source>A, √B left out</source>
+        <extracomment>As above, for the coefficient A and the root √B.</extracomment>
+        <translation>A und √B fehlen</translation>
+    </message>
+    <message>
+        <source>C left out</source>
+        <extracomment>As above, for the denominator C.</extracomment>
+        <translation>C fehlt</translation>
+    </message>
+    <message>
+        <source>A, C left out</source>
+        <extracomment>As above, for the coefficient A and the denominator C.</extracomment>
+        <translation>A und C fehlen</translation>
+    </message>
+    <message>
+        <source>√B, C left out</source>
+        <extracomment>As above, for the root √B and the denominator C.</extracomment>
+        <translation>√B und C fehlen</translation>
+    </message>
+    <message>
+        <source>A, √B, C left out</source>
+        <extracomment>As above, for all three parts.</extracomment>
+        <translation>A, √B und C fehlen</translation>
+    </message>
 </context>
 <context>
     <name>frmSignIn</name>
     <message>
         <source>Please Sign In</source>
-        <extracomment>A flashing prompt in large bold letters in a box of fixed width: keep it short.</extracomment>
+        <extracomment>Title of the small sign-in window, and the flashing prompt in it: the student is asked to give their name and number before working. Keep it short.
+----------
+A flashing prompt in large bold letters in a box of fixed width: keep it short.</extracomment>
         <translation>Bitte anmelden</translation>
     </message>
     <message>
@@ -243,26 +303,28 @@
     <name>frmTarnivo</name>
     <message>
         <source>right</source>
-        <extracomment>Heard after an answer box once it is marked: its number was right or wrong.</extracomment>
+        <extracomment>Heard after an answer box once it is marked: the number typed in it is right. An adjective for &quot;the number&quot; (agree with your word for it).</extracomment>
         <translation>richtig</translation>
     </message>
     <message>
         <source>wrong</source>
+        <extracomment>As &quot;right&quot;: the number typed in the answer box is wrong.</extracomment>
         <translation>falsch</translation>
     </message>
     <message>
         <source>Tarnivo Practice</source>
+        <extracomment>Title of the practice window, where the student works the set of problems.</extracomment>
         <translation>Tarnivo – Übung</translation>
     </message>
     <message>
         <source>Start</source>
-        <extracomment>Button that starts the set of twenty problems.</extracomment>
+        <extracomment>Button that starts the set of twenty problems: a verb, &quot;begin&quot;, on a small button.</extracomment>
         <translation>Start</translation>
     </message>
     <message>
         <source>Print Results</source>
         <extracomment>Button on the end-of-set screen that prints the window as the record of the work. The button is narrow and tall: one or two short words read best.</extracomment>
-        <translation>Ergebnis drucken</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Answer</source>
@@ -301,7 +363,7 @@
     </message>
     <message>
         <source>Tarnivo Program</source>
-        <extracomment>Title of the end-of-set screen, which is printed as the record of the work.</extracomment>
+        <extracomment>Title of the end-of-set screen, which is printed as the record of the work: the program&apos;s name and the word for a drill program, as a heading.</extracomment>
         <translation>Tarnivo-Programm</translation>
     </message>
     <message>
@@ -311,7 +373,7 @@
     </message>
     <message>
         <source>Problem</source>
-        <extracomment>Heard before the number of the problem being worked.</extracomment>
+        <extracomment>Heard before the number of the problem being worked: &quot;Problem 4&quot;. One exercise of the set.</extracomment>
         <translation>Aufgabe</translation>
     </message>
     <message>
@@ -331,13 +393,13 @@
     </message>
     <message>
         <source>over</source>
-        <extracomment>Spoken for a fraction bar: &quot;a over b&quot; is &quot;a divided by b&quot;.</extracomment>
-        <translation>durch</translation>
+        <extracomment>What a screen reader calls the fraction bar when it names it on its own: a noun or the word said for a bar (&quot;a over b&quot; is &quot;a divided by b&quot;).</extracomment>
+        <translation>Bruchstrich</translation>
     </message>
     <message>
         <source>root</source>
-        <extracomment>Spoken for a square-root sign: &quot;root 12&quot; is the square root of 12.</extracomment>
-        <translation>Wurzel</translation>
+        <extracomment>What a screen reader calls the square-root sign √ when it names it on its own: a noun, not the word inside a spoken formula (the problem and the key have their own sentences).</extracomment>
+        <translation>Wurzelzeichen</translation>
     </message>
     <message>
         <source>Answer shape</source>
@@ -361,32 +423,38 @@
     </message>
     <message>
         <source>1 over c</source>
-        <extracomment>Spoken names of the answer shapes. a, b and c are the letters drawn beside the buttons: keep them. &quot;root&quot; is a square root, &quot;over&quot; a fraction bar.</extracomment>
+        <extracomment>Spoken names of the answer shapes. a, b and c are the letters drawn beside the buttons: keep them. &quot;root&quot; is a square root, &quot;over&quot; a fraction bar. Each is the whole name of its button, read on its own.</extracomment>
         <translation>1 durch c</translation>
     </message>
     <message>
         <source>root b</source>
-        <translation>Wurzel b</translation>
+        <extracomment>Spoken name of the answer shape √b: the square root of b alone.</extracomment>
+        <translation>Wurzel aus b</translation>
     </message>
     <message>
         <source>a</source>
+        <extracomment>Spoken name of the answer shape that is the letter a alone (a whole number): keep the letter.</extracomment>
         <translation>a</translation>
     </message>
     <message>
         <source>a root b</source>
-        <translation>a Wurzel b</translation>
+        <extracomment>Spoken name of the answer shape: the coefficient a times the square root of b.</extracomment>
+        <translation>a Wurzel aus b</translation>
     </message>
     <message>
         <source>a over c</source>
+        <extracomment>Spoken name of the answer shape: a divided by c.</extracomment>
         <translation>a durch c</translation>
     </message>
     <message>
         <source>root b over c</source>
-        <translation>Wurzel b durch c</translation>
+        <extracomment>Spoken name of the answer shape: the square root of b, divided by c.</extracomment>
+        <translation>Wurzel aus b durch c</translation>
     </message>
     <message>
         <source>a root b over c</source>
-        <translation>a Wurzel b durch c</translation>
+        <extracomment>Spoken name of the answer shape: a times the square root of b, divided by c.</extracomment>
+        <translation>a Wurzel aus b durch c</translation>
     </message>
     <message>
         <source>End of the set</source>
@@ -399,6 +467,16 @@
 ----------
 Heard before the note that names the part of the answer the chosen shape leaves out.</extracomment>
         <translation>Falsche Form:</translation>
+    </message>
+    <message>
+        <source>%1 root %2 over %3</source>
+        <extracomment>What a screen reader reads for the answer key A√B / C: %1 is A, %2 is B (under the square root), %3 is C (the denominator). Put the words around the numbers as your language says it.</extracomment>
+        <translation>%1 Wurzel aus %2 durch %3</translation>
+    </message>
+    <message>
+        <source>%1 root %2 over %3 root %4</source>
+        <extracomment>What a screen reader reads for the problem a√b / (c√d): %1 is a, %2 is b, %3 is c, %4 is d, as in &quot;60 root 25 over 225 root 20&quot;. Put the words around the numbers as your language says it.</extracomment>
+        <translation>%1 Wurzel aus %2 durch %3 Wurzel aus %4</translation>
     </message>
 </context>
 </TS>

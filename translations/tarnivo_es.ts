@@ -50,27 +50,42 @@
     <name>Errors</name>
     <message>
         <source>Overflow</source>
+        <extracomment>The kind of error in the message shown before the program closes: a whole number too large for the program (a technical term, as a programmer says it).</extracomment>
         <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
+        <extracomment>Kind of error: a program table was read at a place it does not have.</extracomment>
         <translation>Índice fuera de rango</translation>
     </message>
     <message>
         <source>Floating-point error</source>
+        <extracomment>Kind of error: a calculation with decimal numbers failed.</extracomment>
         <translation>Error de coma flotante</translation>
     </message>
     <message>
         <source>Invalid control operation</source>
+        <extracomment>Kind of error: a button, box or label of a window was asked to do what it cannot.</extracomment>
         <translation>Operación no válida en un control</translation>
     </message>
     <message>
         <source>Unexpected error</source>
+        <extracomment>Kind of error: any other failure.</extracomment>
         <translation>Error inesperado</translation>
     </message>
     <message>
         <source>Tarnivo has met an error it cannot recover from and will close.</source>
         <translation>Tarnivo ha encontrado un error del que no puede recuperarse y se cerrará.</translation>
+    </message>
+    <message>
+        <source>Tarnivo: %1</source>
+        <extracomment>Title of the message box about an error the program cannot recover from; %1 is the kind of error (&quot;Overflow&quot;).</extracomment>
+        <translation>Tarnivo: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The last line of that message: %1 is the kind of error, %2 the technical details, which stay in English.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -86,22 +101,27 @@
     </message>
     <message>
         <source>Save as PDF…</source>
+        <extracomment>Button of that message: opens a file dialog to save the page as a PDF file instead.</extracomment>
         <translation>Guardar como PDF…</translation>
     </message>
     <message>
         <source>Save as PDF</source>
+        <extracomment>Title of the file dialog that saves the page as a PDF file.</extracomment>
         <translation>Guardar como PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
+        <extracomment>The file type offered in that dialog; keep &quot;(*.pdf)&quot;.</extracomment>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>unknown error</source>
+        <extracomment>Stands for the reason, after a colon, when the print system gives none.</extracomment>
         <translation>error desconocido</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not start the print.</source>
+        <extracomment>%1 is the printer&apos;s name as the print system calls it. Quote it as your language does.</extracomment>
         <translation>La impresora «%1» no pudo iniciar la impresión.</translation>
     </message>
     <message>
@@ -110,6 +130,7 @@
     </message>
     <message>
         <source>Try Again…</source>
+        <extracomment>Button of the message that a PDF file could not be written: opens the file dialog again, to save under another name or in another folder.</extracomment>
         <translation>Reintentar…</translation>
     </message>
     <message>
@@ -118,10 +139,12 @@
     </message>
     <message>
         <source>The printer &quot;%1&quot; did not take the print: %2.</source>
+        <extracomment>%1 is the printer&apos;s name, %2 the print system&apos;s reason (often in English).</extracomment>
         <translation>La impresora «%1» no aceptó la impresión: %2.</translation>
     </message>
     <message>
         <source>The PDF file &quot;%1&quot; could not be written: %2.</source>
+        <extracomment>%1 is the file&apos;s full path, %2 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
         <translation>No se pudo escribir el archivo PDF «%1»: %2.</translation>
     </message>
 </context>
@@ -134,18 +157,22 @@
     </message>
     <message>
         <source>Student ID:</source>
+        <extracomment>The student number the school gives.</extracomment>
         <translation>N.º de alumno:</translation>
     </message>
     <message>
         <source>Name:</source>
+        <extracomment>The student&apos;s name.</extracomment>
         <translation>Nombre:</translation>
     </message>
     <message>
         <source>Teacher:</source>
+        <extracomment>The name of the student&apos;s teacher.</extracomment>
         <translation>Profesor:</translation>
     </message>
     <message>
         <source>Date:</source>
+        <extracomment>The day the set was worked.</extracomment>
         <translation>Fecha:</translation>
     </message>
     <message>
@@ -161,7 +188,7 @@
     <message>
         <source>Grade:</source>
         <extracomment>The percentage of submissions that were right.</extracomment>
-        <translation>Nota:</translation>
+        <translation>Porcentaje de aciertos:</translation>
     </message>
     <message>
         <source>No.</source>
@@ -170,12 +197,13 @@
     </message>
     <message>
         <source>Problem</source>
+        <extracomment>Heading of the problem column: the problem the student had to simplify.</extracomment>
         <translation>Ejercicio</translation>
     </message>
     <message>
         <source>Answer</source>
-        <extracomment>The simplified answer of the problem, from the answer key.</extracomment>
-        <translation>Respuesta</translation>
+        <extracomment>The simplified answer of the problem, from the answer key: use the word of the window&apos;s &quot;Key&quot; frame, so that it does not read as the student&apos;s own answer beside &quot;Wrong answers&quot;.</extracomment>
+        <translation>Solución</translation>
     </message>
     <message>
         <source>Submitted</source>
@@ -187,11 +215,6 @@
         <extracomment>✗ is printed after every wrong part of a wrong answer: keep the sign.</extracomment>
         <translation>Respuestas incorrectas (✗ marca una parte incorrecta)</translation>
     </message>
-    <message>
-        <source>%1 left out</source>
-        <extracomment>After a wrong answer: the parts it had no box for (%1 is a list of A, √B and C), which the answer key needs.</extracomment>
-        <translation>falta %1</translation>
-    </message>
     <message numerus="yes">
         <source>and %n more</source>
         <extracomment>Ends the list of a problem&apos;s wrong answers: %n more were handed in but are not listed.</extracomment>
@@ -200,12 +223,49 @@
             <numerusform>y %n más</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A left out</source>
+        <extracomment>Printed after a wrong answer, in brackets: the answer&apos;s shape had no box for the coefficient A (of A√B / C), which the key needs. Keep A, √B and C as they are.</extracomment>
+        <translation>falta A</translation>
+    </message>
+    <message>
+        <source>√B left out</source>
+        <extracomment>As above, for the root √B.</extracomment>
+        <translation>falta √B</translation>
+    </message>
+    <message>
+        <source>A, √B left out</source>
+        <extracomment>As above, for the coefficient A and the root √B.</extracomment>
+        <translation>faltan A y √B</translation>
+    </message>
+    <message>
+        <source>C left out</source>
+        <extracomment>As above, for the denominator C.</extracomment>
+        <translation>falta C</translation>
+    </message>
+    <message>
+        <source>A, C left out</source>
+        <extracomment>As above, for the coefficient A and the denominator C.</extracomment>
+        <translation>faltan A y C</translation>
+    </message>
+    <message>
+        <source>√B, C left out</source>
+        <extracomment>As above, for the root √B and the denominator C.</extracomment>
+        <translation>faltan √B y C</translation>
+    </message>
+    <message>
+        <source>A, √B, C left out</source>
+        <extracomment>As above, for all three parts.</extracomment>
+        <translation>faltan A, √B y C</translation>
+    </message>
 </context>
 <context>
     <name>frmSignIn</name>
     <message>
         <source>Please Sign In</source>
-        <extracomment>A flashing prompt in large bold letters in a box of fixed width: keep it short.</extracomment>
+        <extracomment>Title of the small sign-in window, and the flashing prompt in it: the student is asked to give their name and number before working. Keep it short.
+----------
+A flashing prompt in large bold letters in a box of fixed width: keep it short.</extracomment>
         <translation>Identifícate</translation>
     </message>
     <message>
@@ -243,20 +303,22 @@
     <name>frmTarnivo</name>
     <message>
         <source>right</source>
-        <extracomment>Heard after an answer box once it is marked: its number was right or wrong.</extracomment>
+        <extracomment>Heard after an answer box once it is marked: the number typed in it is right. An adjective for &quot;the number&quot; (agree with your word for it).</extracomment>
         <translation>correcto</translation>
     </message>
     <message>
         <source>wrong</source>
+        <extracomment>As &quot;right&quot;: the number typed in the answer box is wrong.</extracomment>
         <translation>incorrecto</translation>
     </message>
     <message>
         <source>Tarnivo Practice</source>
+        <extracomment>Title of the practice window, where the student works the set of problems.</extracomment>
         <translation>Tarnivo – Práctica</translation>
     </message>
     <message>
         <source>Start</source>
-        <extracomment>Button that starts the set of twenty problems.</extracomment>
+        <extracomment>Button that starts the set of twenty problems: a verb, &quot;begin&quot;, on a small button.</extracomment>
         <translation>Empezar</translation>
     </message>
     <message>
@@ -301,7 +363,7 @@
     </message>
     <message>
         <source>Tarnivo Program</source>
-        <extracomment>Title of the end-of-set screen, which is printed as the record of the work.</extracomment>
+        <extracomment>Title of the end-of-set screen, which is printed as the record of the work: the program&apos;s name and the word for a drill program, as a heading.</extracomment>
         <translation>Programa Tarnivo</translation>
     </message>
     <message>
@@ -311,7 +373,7 @@
     </message>
     <message>
         <source>Problem</source>
-        <extracomment>Heard before the number of the problem being worked.</extracomment>
+        <extracomment>Heard before the number of the problem being worked: &quot;Problem 4&quot;. One exercise of the set.</extracomment>
         <translation>Ejercicio</translation>
     </message>
     <message>
@@ -327,17 +389,17 @@
     <message>
         <source>Grade</source>
         <extracomment>Caption over the grade: the percentage of submissions that were right. Also heard before it.</extracomment>
-        <translation>Nota</translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <source>over</source>
-        <extracomment>Spoken for a fraction bar: &quot;a over b&quot; is &quot;a divided by b&quot;.</extracomment>
-        <translation>entre</translation>
+        <extracomment>What a screen reader calls the fraction bar when it names it on its own: a noun or the word said for a bar (&quot;a over b&quot; is &quot;a divided by b&quot;).</extracomment>
+        <translation>raya de fracción</translation>
     </message>
     <message>
         <source>root</source>
-        <extracomment>Spoken for a square-root sign: &quot;root 12&quot; is the square root of 12.</extracomment>
-        <translation>raíz de</translation>
+        <extracomment>What a screen reader calls the square-root sign √ when it names it on its own: a noun, not the word inside a spoken formula (the problem and the key have their own sentences).</extracomment>
+        <translation>raíz cuadrada</translation>
     </message>
     <message>
         <source>Answer shape</source>
@@ -361,31 +423,37 @@
     </message>
     <message>
         <source>1 over c</source>
-        <extracomment>Spoken names of the answer shapes. a, b and c are the letters drawn beside the buttons: keep them. &quot;root&quot; is a square root, &quot;over&quot; a fraction bar.</extracomment>
+        <extracomment>Spoken names of the answer shapes. a, b and c are the letters drawn beside the buttons: keep them. &quot;root&quot; is a square root, &quot;over&quot; a fraction bar. Each is the whole name of its button, read on its own.</extracomment>
         <translation>1 entre c</translation>
     </message>
     <message>
         <source>root b</source>
+        <extracomment>Spoken name of the answer shape √b: the square root of b alone.</extracomment>
         <translation>raíz de b</translation>
     </message>
     <message>
         <source>a</source>
+        <extracomment>Spoken name of the answer shape that is the letter a alone (a whole number): keep the letter.</extracomment>
         <translation>a</translation>
     </message>
     <message>
         <source>a root b</source>
+        <extracomment>Spoken name of the answer shape: the coefficient a times the square root of b.</extracomment>
         <translation>a raíz de b</translation>
     </message>
     <message>
         <source>a over c</source>
+        <extracomment>Spoken name of the answer shape: a divided by c.</extracomment>
         <translation>a entre c</translation>
     </message>
     <message>
         <source>root b over c</source>
+        <extracomment>Spoken name of the answer shape: the square root of b, divided by c.</extracomment>
         <translation>raíz de b entre c</translation>
     </message>
     <message>
         <source>a root b over c</source>
+        <extracomment>Spoken name of the answer shape: a times the square root of b, divided by c.</extracomment>
         <translation>a raíz de b entre c</translation>
     </message>
     <message>
@@ -399,6 +467,16 @@
 ----------
 Heard before the note that names the part of the answer the chosen shape leaves out.</extracomment>
         <translation>Forma equivocada:</translation>
+    </message>
+    <message>
+        <source>%1 root %2 over %3</source>
+        <extracomment>What a screen reader reads for the answer key A√B / C: %1 is A, %2 is B (under the square root), %3 is C (the denominator). Put the words around the numbers as your language says it.</extracomment>
+        <translation>%1 raíz de %2 entre %3</translation>
+    </message>
+    <message>
+        <source>%1 root %2 over %3 root %4</source>
+        <extracomment>What a screen reader reads for the problem a√b / (c√d): %1 is a, %2 is b, %3 is c, %4 is d, as in &quot;60 root 25 over 225 root 20&quot;. Put the words around the numbers as your language says it.</extracomment>
+        <translation>%1 raíz de %2 entre %3 raíz de %4</translation>
     </message>
 </context>
 </TS>

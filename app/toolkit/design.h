@@ -66,6 +66,7 @@ struct Design {
     std::string accessibleName;            // what a screen reader calls a control whose caption does not name it
     bool readAsPhrase = false;             // frames: a screen reader reads the painted controls inside as one phrase
     std::string announceAs;                // labels, frames, text boxes: a change is announced, after these words
+    std::string phrase;  // frames read as a phrase: its sentence, %1, %2... the labels inside in order
 };
 
 // Window-level settings of a window definition.

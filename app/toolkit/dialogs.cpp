@@ -20,6 +20,7 @@ public:
         QMessageBox box(QMessageBox::Warning, printTitle(), reason, QMessageBox::NoButton, parent);
         box.setInformativeText(QCoreApplication::translate(
             "Print", "The window was not printed. You can save the same page as a PDF file."));
+        //: Button of that message: opens a file dialog to save the page as a PDF file instead.
         QPushButton* save =
             box.addButton(QCoreApplication::translate("Print", "Save as PDF…"), QMessageBox::AcceptRole);
         box.addButton(QMessageBox::Cancel);
@@ -30,7 +31,10 @@ public:
 
     QString askPdfPath(QWidget* parent, const QString& suggestedPath) override {
         keepNoSettings();
-        QFileDialog dialog(parent, QCoreApplication::translate("Print", "Save as PDF"), suggestedPath,
+        QFileDialog dialog(parent,
+                           //: Title of the file dialog that saves the page as a PDF file.
+                           QCoreApplication::translate("Print", "Save as PDF"), suggestedPath,
+                           //: The file type offered in that dialog; keep "(*.pdf)".
                            QCoreApplication::translate("Print", "PDF files (*.pdf)"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -48,6 +52,8 @@ public:
 
     bool offerAnotherTry(QWidget* parent, const QString& message) override {
         QMessageBox box(QMessageBox::Warning, printTitle(), message, QMessageBox::NoButton, parent);
+        //: Button of the message that a PDF file could not be written: opens the file dialog again,
+        //: to save under another name or in another folder.
         QPushButton* again = box.addButton(QCoreApplication::translate("Print", "Try Again…"), QMessageBox::AcceptRole);
         box.addButton(QMessageBox::Cancel);
         box.setDefaultButton(again);

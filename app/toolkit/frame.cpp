@@ -12,6 +12,7 @@
 
 #include "app/toolkit/accessible_painted_control.h"
 #include "app/toolkit/dispatch.h"
+#include "app/toolkit/label.h"
 #include "app/toolkit/picture.h"
 #include "app/toolkit/qt_bridge.h"
 
@@ -43,12 +44,20 @@ void Frame::create(const Design& design) {
     surface->setAccessibleName(toQString(design.accessibleName.empty() ? design.caption : design.accessibleName));
 }
 
+// With a sentence of its own, the frame fills in the numbers of its labels, so that a language
+// can put its words (and prepositions) around them in its own order.
 std::string Frame::phrase() const {
     QStringList words;
+    QStringList numbers;
     for (const Control* control : readingOrder()) {
-        if (AccessiblePaintedControl::exposed(*control)) words << AccessiblePaintedControl::nameOf(*control);
+        if (!AccessiblePaintedControl::exposed(*control)) continue;
+        words << AccessiblePaintedControl::nameOf(*control);
+        if (dynamic_cast<const Label*>(control) != nullptr) numbers << words.back();
     }
-    return fromQString(words.join(QLatin1Char(' ')));
+    QString sentence = toQString(design().phrase);
+    if (sentence.isEmpty()) return fromQString(words.join(QLatin1Char(' ')));
+    for (const QString& number : numbers) sentence = sentence.arg(number);
+    return fromQString(sentence);
 }
 
 void Frame::paintedTextChanged() {

@@ -108,6 +108,7 @@ std::optional<QString> printServerRefusal() {
     constexpr int FirstFailure = 0x0100;
     if (lastError != nullptr && lastError() >= FirstFailure) {
         const char* text = lastErrorText != nullptr ? lastErrorText() : nullptr;
+        //: Stands for the reason, after a colon, when the print system gives none.
         refusal =
             text != nullptr ? QString::fromLocal8Bit(text) : QCoreApplication::translate("Print", "unknown error");
     }
@@ -123,11 +124,13 @@ QString printOn(const QPrinterInfo& info, const QImage& page, const PageText& be
     if (const QPageSize paper = info.defaultPageSize(); paper.isValid()) printer.setPageSize(paper);
     const QString name = info.printerName();
     if (!printer.isValid() || !renderPage(page, printer, below)) {
+        //: %1 is the printer's name as the print system calls it. Quote it as your language does.
         return QCoreApplication::translate("Print", "The printer \"%1\" could not start the print.").arg(name);
     }
     if (auto refusal = printServerRefusal()) {
         // The server's own sentence ends the message, with its own full stop.
         const QString why = withoutFullStop(*refusal);
+        //: %1 is the printer's name, %2 the print system's reason (often in English).
         return QCoreApplication::translate("Print", "The printer \"%1\" did not take the print: %2.").arg(name, why);
     }
     return {};
@@ -144,6 +147,7 @@ PrintOutcome offerPdfInstead(QWidget* parent, const QString& reason, const QStri
         if (path.isEmpty()) return PrintOutcome::Cancelled;
         const QString why = savePdfFile(path, documentName, render);
         if (why.isEmpty()) return PrintOutcome::SavedAsPdf;
+        //: %1 is the file's full path, %2 the system's reason ("Permission denied").
         const QString message =
             QCoreApplication::translate("Print", "The PDF file \"%1\" could not be written: %2.")
                 .arg(QDir::toNativeSeparators(path), why.endsWith(QLatin1Char('.')) ? why.chopped(1) : why);

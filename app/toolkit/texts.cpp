@@ -14,6 +14,7 @@ Design translated(const std::string& context, Design design) {
     design.caption = translated(context, design.caption);
     design.accessibleName = translated(context, design.accessibleName);
     design.announceAs = translated(context, design.announceAs);
+    design.phrase = translated(context, design.phrase);
     return design;
 }
 

@@ -31,7 +31,7 @@ expect_equal "version in the manual page" "Tarnivo $version" "$(sed -n 's/^\.TH 
 
 # A menu and a software centre show the program in the user's language, as the program speaks it.
 description=$(sed -n '/^  <description>/,/^  <\/description>/p' "$metainfo")
-for lang in de es fr pt_BR; do
+for lang in de es fr pt_BR it nl pl uk tr; do
   for key in GenericName Comment Keywords; do
     value=$(desktop_value "$desktop" "$key\\[$lang\\]")
     if [ -n "$value" ] && [ "$value" != "$(desktop_value "$desktop" "$key")" ]; then pass "desktop entry $key[$lang]"
@@ -42,6 +42,11 @@ for lang in de es fr pt_BR; do
   expect_equal "paragraphs of the description in $lang" "$(grep -c '^ *<p>' <<<"$description")" \
     "$(grep -c '<p xml:lang="'"$lang"'">' <<<"$description")"
 done
+
+# French typography: a no-break space before ":", ";", "?" and "!" and inside « », never an ordinary one.
+french=$(awk '/xml:lang="fr"/,/<\/p>|<\/summary>/' "$metainfo"; grep '^[A-Za-z]*\[fr\]=' "$desktop")
+if grep -qE ' [:;?!»]|« ' <<<"$french"; then fail "an ordinary space at a French colon or quote: $(grep -E ' [:;?!»]|« ' <<<"$french")"
+else pass "French no-break spaces"; fi
 
 for size in 16 32 48 64 128 256; do
   png=$dir/icons/hicolor/${size}x${size}/apps/$id.png

@@ -16,7 +16,10 @@ SHOWN_MS=
 # Started in a translated locale, the program's titles are those of its translations.
 WINDOW_TITLES=("Please Sign In" "Tarnivo Practice"
                "Bitte anmelden" "Tarnivo – Übung" "Identifiez-vous" "Tarnivo – Entraînement"
-               "Identifícate" "Tarnivo – Práctica" "Identifique-se" "Tarnivo – Prática")
+               "Identifícate" "Tarnivo – Práctica" "Identifique-se" "Tarnivo – Prática"
+               "Accedi" "Tarnivo – Esercitazione" "Meld je aan" "Tarnivo – Oefenen"
+               "Zaloguj się" "Tarnivo – ćwiczenia" "Увійдіть" "Tarnivo – вправи"
+               "Giriş yap" "Tarnivo – Alıştırma")
 
 start_x_session() {
     local numberFile

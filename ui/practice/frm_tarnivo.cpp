@@ -137,8 +137,12 @@ void frmTarnivo::showVerdicts(const SubmitOutcome& outcome) {
     for (std::size_t box = 0; box < txtAnswer.size(); ++box) {
         txtAnswer[box].setBackColor(outcome.boxColours[box]);
         txtAnswer[box].setMark(outcome.verdicts[box] ? tk::TextBox::Mark::Right : tk::TextBox::Mark::Wrong);
-        //: Heard after an answer box once it is marked: its number was right or wrong.
-        txtAnswer[box].setAccessibleDescription((outcome.verdicts[box] ? tr("right") : tr("wrong")).toStdString());
+        //: Heard after an answer box once it is marked: the number typed in it is right. An
+        //: adjective for "the number" (agree with your word for it).
+        const QString right = tr("right");
+        //: As "right": the number typed in the answer box is wrong.
+        const QString wrong = tr("wrong");
+        txtAnswer[box].setAccessibleDescription((outcome.verdicts[box] ? right : wrong).toStdString());
     }
     std::array<bool, 3> shown{};
     for (std::size_t box = 0; box < txtAnswer.size(); ++box) shown[box] = txtAnswer[box].visible();

@@ -28,6 +28,7 @@ const std::string AnswerFormsPicture = ":/assets/AnswerFormsPicture.png";
 }  // namespace
 
 frmTarnivo::frmTarnivo()
+    //: Title of the practice window, where the student works the set of problems.
     : Window({.caption = QT_TR_NOOP("Tarnivo Practice"),
               .clientWidth = 9180,
               .clientHeight = 7935,
@@ -46,7 +47,7 @@ frmTarnivo::frmTarnivo()
 // clang-format off
 void frmTarnivo::placeControls() {
     // The window
-    //: Button that starts the set of twenty problems.
+    //: Button that starts the set of twenty problems: a verb, "begin", on a small button.
     cmdStart.place(*this, "cmdStart", {.left = 7215, .top = 2055, .width = 1215, .height = 495,
                                        .caption = QT_TR_NOOP("Start"), .tabIndex = 0});
     //: Button on the end-of-set screen that prints the window as the record of the work.
@@ -60,7 +61,11 @@ void frmTarnivo::placeControls() {
     //: Caption of the frame with the answer key: the simplified answer, shown beside the problem.
     //: Not a key of the keyboard.
     fraKey.place(*this, "fraKey", {.left = 3195, .top = 435, .width = 2445, .height = 1725,
-                                   .caption = QT_TR_NOOP("Key"), .tabIndex = 17, .readAsPhrase = true});
+                                   .caption = QT_TR_NOOP("Key"), .tabIndex = 17, .readAsPhrase = true,
+                                   //: What a screen reader reads for the answer key A√B / C: %1 is A,
+                                   //: %2 is B (under the square root), %3 is C (the denominator).
+                                   //: Put the words around the numbers as your language says it.
+                                   .phrase = QT_TR_NOOP("%1 root %2 over %3")});
     //: Button that ends the program. "&" marks the access key (Alt and the letter after it),
     //: which must differ from those of Submit and Next.
     cmdExit.place(*this, "cmdExit", {.left = 7590, .top = 5475, .width = 1215, .height = 495,
@@ -76,13 +81,18 @@ void frmTarnivo::placeControls() {
     //: Caption of the frame with the problem: an instruction to the student, "simplify this".
     fraProb.place(*this, "fraProb", {.left = 360, .top = 420, .width = 2445, .height = 1725,
                                      .caption = QT_TR_NOOP("Simplify"), .tabIndex = 12, .readAsPhrase = true,
-                                     .announceAs = QT_TR_NOOP("Simplify")});
+                                     .announceAs = QT_TR_NOOP("Simplify"),
+                                     //: What a screen reader reads for the problem a√b / (c√d): %1 is a,
+                                     //: %2 is b, %3 is c, %4 is d, as in "60 root 25 over 225 root 20".
+                                     //: Put the words around the numbers as your language says it.
+                                     .phrase = QT_TR_NOOP("%1 root %2 over %3 root %4")});
     //: The band with the student's sign-in details; its name is heard with a screen reader only.
     fraStudentData.place(*this, "fraStudentData", {.left = 0, .top = 7140, .width = 8880, .height = 645,
                                                    .caption = QT_TR_NOOP("Student Data"), .tabIndex = 1,
                                                    .backColor = LightGrey, .foreColor = colour::WindowText,
                                                    .borderless = true});
-    //: Title of the end-of-set screen, which is printed as the record of the work.
+    //: Title of the end-of-set screen, which is printed as the record of the work: the program's
+    //: name and the word for a drill program, as a heading.
     lblTitle.place(*this, "lblTitle", {.left = 195, .top = 1065, .width = 6480, .height = 1125,
                                        .caption = QT_TR_NOOP("Tarnivo Program"), .tabIndex = 32, .visible = false,
                                        .font = TitleStyle, .backColor = colour::White, .align = Align::Left,
@@ -90,7 +100,7 @@ void frmTarnivo::placeControls() {
     //: Caption over the number of the problem being worked (1 to 20).
     Label4.place(*this, "Label4", {.left = 6210, .top = 120, .width = 1350, .height = 255,
                                    .caption = QT_TR_NOOP("Current Problem"), .tabIndex = 31, .shrinkToFit = true});
-    //: Heard before the number of the problem being worked.
+    //: Heard before the number of the problem being worked: "Problem 4". One exercise of the set.
     lblProbCount.place(*this, "lblProbCount", {.left = 6405, .top = 420, .width = 660, .height = 555, .caption = "0",
                                                .tabIndex = 30, .font = NumberStyle, .backColor = colour::LightYellow,
                                                .align = Align::Centre, .bordered = true,
@@ -120,7 +130,8 @@ void frmTarnivo::placeControls() {
                                    .shrinkToFit = true});
 
     // fraProb: the problem
-    //: Spoken for a fraction bar: "a over b" is "a divided by b".
+    //: What a screen reader calls the fraction bar when it names it on its own: a noun or the
+    //: word said for a bar ("a over b" is "a divided by b").
     Line1.place(fraProb, "Line1", {.x1 = 60, .y1 = 915, .x2 = 2145, .y2 = 930, .lineWidth = 3,
                                    .accessibleName = QT_TR_NOOP("over")});
     lblProb[3].place(fraProb, "lblProb(3)", {.left = 1560, .top = 1020, .width = 225, .height = 495, .caption = "0",
@@ -135,7 +146,8 @@ void frmTarnivo::placeControls() {
     lblProb[0].place(fraProb, "lblProb(0)", {.left = 585, .top = 405, .width = 225, .height = 495, .caption = "0",
                                              .tabIndex = 13, .font = NumberStyle, .align = Align::Centre,
                                              .autoSize = true});
-    //: Spoken for a square-root sign: "root 12" is the square root of 12.
+    //: What a screen reader calls the square-root sign √ when it names it on its own: a noun, not
+    //: the word inside a spoken formula (the problem and the key have their own sentences).
     Image2.place(fraProb, "Image2", {.left = 1005, .top = 285, .width = 1215, .height = 555, .picture = RadicalPicture,
                                      .stretch = true, .accessibleName = QT_TR_NOOP("root")});
     Image3.place(fraProb, "Image3", {.left = 1035, .top = 945, .width = 1215, .height = 495, .picture = RadicalPicture,
@@ -194,20 +206,30 @@ void frmTarnivo::placeControls() {
     // Frame1: the answer shapes, each level with its formula in Image4
     //: Spoken names of the answer shapes. a, b and c are the letters drawn beside the buttons:
     //: keep them. "root" is a square root, "over" a fraction bar.
+    //: Each is the whole name of its button, read on its own.
     optAnswerForm[6].place(Frame1, "optAnswerForm(6)", {.left = 135, .top = 3840, .width = 240, .height = 315,
                                                         .tabIndex = 40, .accessibleName = QT_TR_NOOP("1 over c")});
     optAnswerForm[5].place(Frame1, "optAnswerForm(5)", {.left = 150, .top = 3240, .width = 240, .height = 315,
-                                                        .tabIndex = 39, .accessibleName = QT_TR_NOOP("root b")});
+                                                        .tabIndex = 39,
+                                                        //: Spoken name of the answer shape √b: the square root of b alone.
+                                                        .accessibleName = QT_TR_NOOP("root b")});
     optAnswerForm[4].place(Frame1, "optAnswerForm(4)", {.left = 165, .top = 2775, .width = 240, .height = 315,
-                                                        .tabIndex = 38, .accessibleName = QT_TR_NOOP("a")});
+                                                        .tabIndex = 38,
+                                                        //: Spoken name of the answer shape that is the letter a alone
+                                                        //: (a whole number): keep the letter.
+                                                        .accessibleName = QT_TR_NOOP("a")});
     optAnswerForm[3].place(Frame1, "optAnswerForm(3)", {.left = 180, .top = 2370, .width = 240, .height = 315,
+                                                        //: Spoken name of the answer shape: the coefficient a times the square root of b.
                                                         .tabIndex = 37, .accessibleName = QT_TR_NOOP("a root b")});
     optAnswerForm[2].place(Frame1, "optAnswerForm(2)", {.left = 150, .top = 1785, .width = 240, .height = 315,
+                                                        //: Spoken name of the answer shape: a divided by c.
                                                         .tabIndex = 36, .accessibleName = QT_TR_NOOP("a over c")});
     optAnswerForm[1].place(Frame1, "optAnswerForm(1)", {.left = 225, .top = 1065, .width = 240, .height = 315,
+                                                        //: Spoken name of the answer shape: the square root of b, divided by c.
                                                         .tabIndex = 35, .accessibleName = QT_TR_NOOP("root b over c")});
     optAnswerForm[0].place(Frame1, "optAnswerForm(0)", {.left = 195, .top = 315, .width = 240, .height = 315,
                                                         .tabIndex = 34, .selected = true,
+                                                        //: Spoken name of the answer shape: a times the square root of b, divided by c.
                                                         .accessibleName = QT_TR_NOOP("a root b over c")});
     Image4.place(Frame1, "Image4", {.left = 450, .top = 0, .width = 675, .height = 4440,
                                     .picture = AnswerFormsPicture});

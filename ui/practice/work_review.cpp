@@ -20,9 +20,13 @@ constexpr auto Context = "WorkReview";
 //: Labels of the student data and the score at the top of the printed review; each is
 //: followed by its value. "Period" is a class period of the school day.
 constexpr const char* Period = QT_TRANSLATE_NOOP("WorkReview", "Period:");
+//: The student number the school gives.
 constexpr const char* StudentId = QT_TRANSLATE_NOOP("WorkReview", "Student ID:");
+//: The student's name.
 constexpr const char* Name = QT_TRANSLATE_NOOP("WorkReview", "Name:");
+//: The name of the student's teacher.
 constexpr const char* Teacher = QT_TRANSLATE_NOOP("WorkReview", "Teacher:");
+//: The day the set was worked.
 constexpr const char* Date = QT_TRANSLATE_NOOP("WorkReview", "Date:");
 //: The number of answers that were right.
 constexpr const char* Right = QT_TRANSLATE_NOOP("WorkReview", "Right:");
@@ -32,16 +36,35 @@ constexpr const char* Total = QT_TRANSLATE_NOOP("WorkReview", "Total:");
 constexpr const char* Grade = QT_TRANSLATE_NOOP("WorkReview", "Grade:");
 //: Column headings of the printed table of the twenty problems. "No." is the problem's number.
 constexpr const char* Number = QT_TRANSLATE_NOOP("WorkReview", "No.");
+//: Heading of the problem column: the problem the student had to simplify.
 constexpr const char* Problem = QT_TRANSLATE_NOOP("WorkReview", "Problem");
-//: The simplified answer of the problem, from the answer key.
+//: The simplified answer of the problem, from the answer key: use the word of the window's
+//: "Key" frame, so that it does not read as the student's own answer beside "Wrong answers".
 constexpr const char* Answer = QT_TRANSLATE_NOOP("WorkReview", "Answer");
 //: How many times the student handed in an answer to the problem.
 constexpr const char* Submitted = QT_TRANSLATE_NOOP("WorkReview", "Submitted");
 //: ✗ is printed after every wrong part of a wrong answer: keep the sign.
 constexpr const char* WrongAnswers = QT_TRANSLATE_NOOP("WorkReview", "Wrong answers (✗ marks a wrong part)");
-//: After a wrong answer: the parts it had no box for (%1 is a list of A, √B and C),
-//: which the answer key needs.
-constexpr const char* LeftOut = QT_TRANSLATE_NOOP("WorkReview", "%1 left out");
+// After a wrong answer, the parts the chosen shape had no box for though the key needs them,
+// one whole sentence for each set of parts, indexed by one bit a part (A, √B, C).
+constexpr std::array<const char*, 8> LeftOut{
+    nullptr,
+    //: Printed after a wrong answer, in brackets: the answer's shape had no box for the
+    //: coefficient A (of A√B / C), which the key needs. Keep A, √B and C as they are.
+    QT_TRANSLATE_NOOP("WorkReview", "A left out"),
+    //: As above, for the root √B.
+    QT_TRANSLATE_NOOP("WorkReview", "√B left out"),
+    //: As above, for the coefficient A and the root √B.
+    QT_TRANSLATE_NOOP("WorkReview", "A, √B left out"),
+    //: As above, for the denominator C.
+    QT_TRANSLATE_NOOP("WorkReview", "C left out"),
+    //: As above, for the coefficient A and the denominator C.
+    QT_TRANSLATE_NOOP("WorkReview", "A, C left out"),
+    //: As above, for the root √B and the denominator C.
+    QT_TRANSLATE_NOOP("WorkReview", "√B, C left out"),
+    //: As above, for all three parts.
+    QT_TRANSLATE_NOOP("WorkReview", "A, √B, C left out"),
+};
 }  // namespace says
 
 std::string say(const char* words) { return QCoreApplication::translate(says::Context, words).toStdString(); }
@@ -59,17 +82,10 @@ std::string andMore(std::uint64_t count) {
 constexpr std::string_view WrongSign = "\u2717";
 constexpr std::string_view Gap = "   ";
 constexpr std::string_view NoEntry = "_";
-constexpr std::array<std::string_view, 3> PartNames{"A", "\u221AB", "C"};
 // What stands before each part of A√B/C when it is written.
 constexpr std::array<std::string_view, 3> Connectors{"", "\u221A", "/"};
 // An entry longer than this is nonsense for a number of at most five digits; its start shows.
 constexpr std::size_t LongestEntry = 20;
-
-std::string replaced(std::string_view pattern, const std::string& value) {
-    std::string text(pattern);
-    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, value);
-    return text;
-}
 
 // The entry as marked, the invisible characters around it left out and any inside it
 // shown, and a very long one cut with "…".
@@ -97,11 +113,11 @@ std::string keyInItsShape(const std::array<std::string, 3>& key) {
 // ("_" for nothing); a wrong part carries the sign. A part the shape leaves out is named
 // after it when the key needs it.
 void addWrongAnswer(tk::TextSpan& cell, const SubmittedAnswer& answer) {
-    std::string leftOut;
+    std::size_t leftOut = 0;
     for (std::size_t box = 0; box < 3; ++box) {
         const bool wrong = !answer.verdicts[box];
         if (!AnswerFormSelector::showsBox(answer.shape, box)) {
-            if (wrong) leftOut.append(leftOut.empty() ? "" : ", ").append(PartNames[box]);
+            if (wrong) leftOut |= std::size_t{1} << box;
             continue;
         }
         if (box > 0) cell.push_back({std::string(Connectors[box]), false});
@@ -110,9 +126,9 @@ void addWrongAnswer(tk::TextSpan& cell, const SubmittedAnswer& answer) {
         if (wrong) part.append(WrongSign);
         cell.push_back({part, wrong});
     }
-    if (!leftOut.empty()) {
+    if (leftOut != 0) {
         cell.push_back({" (", false});
-        cell.push_back({replaced(say(says::LeftOut), leftOut).append(WrongSign), true});
+        cell.push_back({say(says::LeftOut[leftOut]).append(WrongSign), true});
         cell.push_back({")", false});
     }
 }

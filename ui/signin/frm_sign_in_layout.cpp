@@ -11,6 +11,8 @@ constexpr tk::Colour FlashDesignColour = 0x0080FFFF;
 }  // namespace
 
 frmSignIn::frmSignIn()
+    //: Title of the small sign-in window, and the flashing prompt in it: the student is asked to
+    //: give their name and number before working. Keep it short.
     : Window({.caption = QT_TR_NOOP("Please Sign In"),
               .clientWidth = 4815,
               .clientHeight = 4845,

@@ -1,0 +1,481 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr">
+<context>
+    <name>AnswerFormSelector</name>
+    <message>
+        <source>the answer also has a coefficient.</source>
+        <extracomment>Shown under the answer boxes after &quot;Wrong shape:&quot;, when the chosen shape has no box for a part of the answer the student got wrong. The coefficient is A in A√B / C.</extracomment>
+        <translation>Cevapta bir katsayı da var.</translation>
+    </message>
+    <message>
+        <source>the answer also has a number under the root.</source>
+        <extracomment>As above; the number under the root is B in A√B / C.</extracomment>
+        <translation>Cevapta kök içinde bir sayı da var.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a number under the root.</source>
+        <extracomment>As above, for A and B of A√B / C.</extracomment>
+        <translation>Cevapta bir katsayı ve kök içinde bir sayı da var.</translation>
+    </message>
+    <message>
+        <source>the answer also has a denominator.</source>
+        <extracomment>As above; the denominator is C in A√B / C.</extracomment>
+        <translation>Cevapta bir payda da var.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a denominator.</source>
+        <extracomment>As above, for A and C of A√B / C.</extracomment>
+        <translation>Cevapta bir katsayı ve bir payda da var.</translation>
+    </message>
+    <message>
+        <source>the answer also has a number under the root and a denominator.</source>
+        <extracomment>As above, for B and C of A√B / C.</extracomment>
+        <translation>Cevapta kök içinde bir sayı ve bir payda da var.</translation>
+    </message>
+    <message>
+        <source>the answer also has a coefficient and a number under the root and a denominator.</source>
+        <extracomment>As above, for all three parts of A√B / C.</extracomment>
+        <translation>Cevapta bir katsayı, kök içinde bir sayı ve bir payda da var.</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Tarnivo needs a graphical display (an X11 or Wayland desktop), and none could be opened.</source>
+        <translation>Tarnivo’nun grafik bir ekrana (X11 ya da Wayland masaüstü) ihtiyacı var ve hiçbiri açılamadı.</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Overflow</source>
+        <extracomment>The kind of error in the message shown before the program closes: a whole number too large for the program (a technical term, as a programmer says it).</extracomment>
+        <translation>Taşma</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <extracomment>Kind of error: a program table was read at a place it does not have.</extracomment>
+        <translation>Dizin aralık dışında</translation>
+    </message>
+    <message>
+        <source>Floating-point error</source>
+        <extracomment>Kind of error: a calculation with decimal numbers failed.</extracomment>
+        <translation>Kayan nokta hatası</translation>
+    </message>
+    <message>
+        <source>Invalid control operation</source>
+        <extracomment>Kind of error: a button, box or label of a window was asked to do what it cannot.</extracomment>
+        <translation>Denetimde geçersiz işlem</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <extracomment>Kind of error: any other failure.</extracomment>
+        <translation>Beklenmeyen hata</translation>
+    </message>
+    <message>
+        <source>Tarnivo: %1</source>
+        <extracomment>Title of the message box about an error the program cannot recover from; %1 is the kind of error (&quot;Overflow&quot;).</extracomment>
+        <translation>Tarnivo: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The last line of that message: %1 is the kind of error, %2 the technical details, which stay in English.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Tarnivo has met an error it cannot recover from and will close.</source>
+        <translation>Tarnivo düzeltemeyeceği bir hatayla karşılaştı ve kapanacak.</translation>
+    </message>
+</context>
+<context>
+    <name>Print</name>
+    <message>
+        <source>Print</source>
+        <extracomment>Title of the message boxes about printing the record.</extracomment>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>The window was not printed. You can save the same page as a PDF file.</source>
+        <translation>Pencere yazdırılmadı. Aynı sayfa PDF dosyası olarak kaydedilebilir.</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <extracomment>Button of that message: opens a file dialog to save the page as a PDF file instead.</extracomment>
+        <translation>PDF olarak kaydet…</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <extracomment>Title of the file dialog that saves the page as a PDF file.</extracomment>
+        <translation>PDF olarak kaydet</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <extracomment>The file type offered in that dialog; keep &quot;(*.pdf)&quot;.</extracomment>
+        <translation>PDF dosyaları (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Try Again…</source>
+        <extracomment>Button of the message that a PDF file could not be written: opens the file dialog again, to save under another name or in another folder.</extracomment>
+        <translation>Yeniden dene…</translation>
+    </message>
+    <message>
+        <source>The page could not be drawn.</source>
+        <translation>Sayfa çizilemedi.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <extracomment>Stands for the reason, after a colon, when the print system gives none.</extracomment>
+        <translation>bilinmeyen hata</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start the print.</source>
+        <extracomment>%1 is the printer&apos;s name as the print system calls it. Quote it as your language does.</extracomment>
+        <translation>“%1” yazıcısı yazdırmayı başlatamadı.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the print: %2.</source>
+        <extracomment>%1 is the printer&apos;s name, %2 the print system&apos;s reason (often in English).</extracomment>
+        <translation>“%1” yazıcısı yazdırma işini kabul etmedi: %2.</translation>
+    </message>
+    <message>
+        <source>The PDF file &quot;%1&quot; could not be written: %2.</source>
+        <extracomment>%1 is the file&apos;s full path, %2 the system&apos;s reason (&quot;Permission denied&quot;).</extracomment>
+        <translation>“%1” PDF dosyası yazılamadı: %2.</translation>
+    </message>
+    <message>
+        <source>No default printer is set up on this computer.</source>
+        <translation>Bu bilgisayarda varsayılan yazıcı ayarlanmamış.</translation>
+    </message>
+</context>
+<context>
+    <name>WorkReview</name>
+    <message>
+        <source>Period:</source>
+        <extracomment>Labels of the student data and the score at the top of the printed review; each is followed by its value. &quot;Period&quot; is a class period of the school day.</extracomment>
+        <translation>Ders saati:</translation>
+    </message>
+    <message>
+        <source>Student ID:</source>
+        <extracomment>The student number the school gives.</extracomment>
+        <translation>Okul numarası:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <extracomment>The student&apos;s name.</extracomment>
+        <translation>Adı soyadı:</translation>
+    </message>
+    <message>
+        <source>Teacher:</source>
+        <extracomment>The name of the student&apos;s teacher.</extracomment>
+        <translation>Öğretmen:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <extracomment>The day the set was worked.</extracomment>
+        <translation>Tarih:</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <extracomment>The number of answers that were right.</extracomment>
+        <translation>Doğru:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <extracomment>The number of answers handed in, right or wrong: a count of submissions, not a sum.</extracomment>
+        <translation>Deneme:</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <extracomment>The percentage of submissions that were right.</extracomment>
+        <translation>Başarı yüzdesi:</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <extracomment>Column headings of the printed table of the twenty problems. &quot;No.&quot; is the problem&apos;s number.</extracomment>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <extracomment>Heading of the problem column: the problem the student had to simplify.</extracomment>
+        <translation>Soru</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>The simplified answer of the problem, from the answer key: use the word of the window&apos;s &quot;Key&quot; frame, so that it does not read as the student&apos;s own answer beside &quot;Wrong answers&quot;.</extracomment>
+        <translation>Cevap anahtarı</translation>
+    </message>
+    <message>
+        <source>Submitted</source>
+        <extracomment>How many times the student handed in an answer to the problem.</extracomment>
+        <translation>Gönderim</translation>
+    </message>
+    <message>
+        <source>Wrong answers (✗ marks a wrong part)</source>
+        <extracomment>✗ is printed after every wrong part of a wrong answer: keep the sign.</extracomment>
+        <translation>Yanlış cevaplar (✗ yanlış bir kısmı gösterir)</translation>
+    </message>
+    <message>
+        <source>A left out</source>
+        <extracomment>Printed after a wrong answer, in brackets: the answer&apos;s shape had no box for the coefficient A (of A√B / C), which the key needs. Keep A, √B and C as they are.</extracomment>
+        <translation>A eksik</translation>
+    </message>
+    <message>
+        <source>√B left out</source>
+        <extracomment>As above, for the root √B.</extracomment>
+        <translation>√B eksik</translation>
+    </message>
+    <message>
+        <source>A, √B left out</source>
+        <extracomment>As above, for the coefficient A and the root √B.</extracomment>
+        <translation>A ve √B eksik</translation>
+    </message>
+    <message>
+        <source>C left out</source>
+        <extracomment>As above, for the denominator C.</extracomment>
+        <translation>C eksik</translation>
+    </message>
+    <message>
+        <source>A, C left out</source>
+        <extracomment>As above, for the coefficient A and the denominator C.</extracomment>
+        <translation>A ve C eksik</translation>
+    </message>
+    <message>
+        <source>√B, C left out</source>
+        <extracomment>As above, for the root √B and the denominator C.</extracomment>
+        <translation>√B ve C eksik</translation>
+    </message>
+    <message>
+        <source>A, √B, C left out</source>
+        <extracomment>As above, for all three parts.</extracomment>
+        <translation>A, √B ve C eksik</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <extracomment>Ends the list of a problem&apos;s wrong answers: %n more were handed in but are not listed.</extracomment>
+        <translation>
+            <numerusform>ve %n tane daha</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmSignIn</name>
+    <message>
+        <source>Please Sign In</source>
+        <extracomment>Title of the small sign-in window, and the flashing prompt in it: the student is asked to give their name and number before working. Keep it short.
+----------
+A flashing prompt in large bold letters in a box of fixed width: keep it short.</extracomment>
+        <translation>Giriş yap</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Button that ends the program without signing in.</extracomment>
+        <translation>Çıkış</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <extracomment>Button that signs in and opens the practice window.</extracomment>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>#ID or Student ID</source>
+        <extracomment>The student number given by the school; &quot;#&quot; reads &quot;number&quot;.</extracomment>
+        <translation>Okul no</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <extracomment>The name of the student&apos;s teacher.</extracomment>
+        <translation>Öğretmen</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <extracomment>The class period: the lesson of the school day (first period, second period), not a length of time.</extracomment>
+        <translation>Ders saati</translation>
+    </message>
+    <message>
+        <source>Name (Last, First)</source>
+        <extracomment>The student&apos;s name, family name first, then given name, with a comma between.</extracomment>
+        <translation>Soyadı, adı</translation>
+    </message>
+</context>
+<context>
+    <name>frmTarnivo</name>
+    <message>
+        <source>right</source>
+        <extracomment>Heard after an answer box once it is marked: the number typed in it is right. An adjective for &quot;the number&quot; (agree with your word for it).</extracomment>
+        <translation>doğru</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <extracomment>As &quot;right&quot;: the number typed in the answer box is wrong.</extracomment>
+        <translation>yanlış</translation>
+    </message>
+    <message>
+        <source>End of the set</source>
+        <extracomment>Heard by a student with a screen reader when the twenty problems are done.</extracomment>
+        <translation>Alıştırma bitti</translation>
+    </message>
+    <message>
+        <source>Tarnivo Practice</source>
+        <extracomment>Title of the practice window, where the student works the set of problems.</extracomment>
+        <translation>Tarnivo – Alıştırma</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Button that starts the set of twenty problems: a verb, &quot;begin&quot;, on a small button.</extracomment>
+        <translation>Başla</translation>
+    </message>
+    <message>
+        <source>Print Results</source>
+        <extracomment>Button on the end-of-set screen that prints the window as the record of the work. The button is narrow and tall: one or two short words read best.</extracomment>
+        <translation>Yazdır</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>Caption of the frame where the student types the answer.</extracomment>
+        <translation>Cevap</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <extracomment>Caption of the frame with the answer key: the simplified answer, shown beside the problem. Not a key of the keyboard.</extracomment>
+        <translation>Cevap anahtarı</translation>
+    </message>
+    <message>
+        <source>%1 root %2 over %3</source>
+        <extracomment>What a screen reader reads for the answer key A√B / C: %1 is A, %2 is B (under the square root), %3 is C (the denominator). Put the words around the numbers as your language says it.</extracomment>
+        <translation>%1 kök %2 bölü %3</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Button that ends the program. &quot;&amp;&quot; marks the access key (Alt and the letter after it), which must differ from those of Submit and Next.</extracomment>
+        <translation>&amp;Çıkış</translation>
+    </message>
+    <message>
+        <source>&amp;Submit</source>
+        <extracomment>Button that hands in the typed answer to be marked. &quot;&amp;&quot; marks the access key, which must differ from those of Next and Exit.</extracomment>
+        <translation>&amp;Kontrol et</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <extracomment>Button that moves on to the next problem. &quot;&amp;&quot; marks the access key, which must differ from those of Submit and Exit.</extracomment>
+        <translation>&amp;Sonraki</translation>
+    </message>
+    <message>
+        <source>Simplify</source>
+        <extracomment>Caption of the frame with the problem: an instruction to the student, &quot;simplify this&quot;.</extracomment>
+        <translation>Sadeleştir</translation>
+    </message>
+    <message>
+        <source>%1 root %2 over %3 root %4</source>
+        <extracomment>What a screen reader reads for the problem a√b / (c√d): %1 is a, %2 is b, %3 is c, %4 is d, as in &quot;60 root 25 over 225 root 20&quot;. Put the words around the numbers as your language says it.</extracomment>
+        <translation>%1 kök %2 bölü %3 kök %4</translation>
+    </message>
+    <message>
+        <source>Student Data</source>
+        <extracomment>The band with the student&apos;s sign-in details; its name is heard with a screen reader only.</extracomment>
+        <translation>Öğrenci bilgileri</translation>
+    </message>
+    <message>
+        <source>Tarnivo Program</source>
+        <extracomment>Title of the end-of-set screen, which is printed as the record of the work: the program&apos;s name and the word for a drill program, as a heading.</extracomment>
+        <translation>Tarnivo Programı</translation>
+    </message>
+    <message>
+        <source>Current Problem</source>
+        <extracomment>Caption over the number of the problem being worked (1 to 20).</extracomment>
+        <translation>Şimdiki soru</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <extracomment>Heard before the number of the problem being worked: &quot;Problem 4&quot;. One exercise of the set.</extracomment>
+        <translation>Soru</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Caption over the number of answers that were right; also heard before that number.</extracomment>
+        <translation>Doğru</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <extracomment>Caption over the number of answers handed in so far, right or wrong: the total of submissions, not a sum of points. Also heard before that number.</extracomment>
+        <translation>Deneme</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <extracomment>Caption over the grade: the percentage of submissions that were right. Also heard before it.</extracomment>
+        <translation>Yüzde</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <extracomment>What a screen reader calls the fraction bar when it names it on its own: a noun or the word said for a bar (&quot;a over b&quot; is &quot;a divided by b&quot;).</extracomment>
+        <translation>kesir çizgisi</translation>
+    </message>
+    <message>
+        <source>root</source>
+        <extracomment>What a screen reader calls the square-root sign √ when it names it on its own: a noun, not the word inside a spoken formula (the problem and the key have their own sentences).</extracomment>
+        <translation>kök işareti</translation>
+    </message>
+    <message>
+        <source>Answer shape</source>
+        <extracomment>Spoken name of the group of buttons that choose the shape of the answer.</extracomment>
+        <translation>Cevabın biçimi</translation>
+    </message>
+    <message>
+        <source>denominator</source>
+        <extracomment>Spoken name of the answer box for the denominator C.</extracomment>
+        <translation>payda</translation>
+    </message>
+    <message>
+        <source>number under the root</source>
+        <extracomment>Spoken name of the answer box for the number B under the square root.</extracomment>
+        <translation>kök içindeki sayı</translation>
+    </message>
+    <message>
+        <source>coefficient</source>
+        <extracomment>Spoken name of the answer box for the coefficient A in front of the square root.</extracomment>
+        <translation>katsayı</translation>
+    </message>
+    <message>
+        <source>Wrong shape:</source>
+        <extracomment>Heading of the note shown under the answer boxes when the chosen answer shape leaves out a part of the answer the student got wrong (the line below it names that part).
+----------
+Heard before the note that names the part of the answer the chosen shape leaves out.</extracomment>
+        <translation>Yanlış biçim:</translation>
+    </message>
+    <message>
+        <source>1 over c</source>
+        <extracomment>Spoken names of the answer shapes. a, b and c are the letters drawn beside the buttons: keep them. &quot;root&quot; is a square root, &quot;over&quot; a fraction bar. Each is the whole name of its button, read on its own.</extracomment>
+        <translation>1 bölü c</translation>
+    </message>
+    <message>
+        <source>root b</source>
+        <extracomment>Spoken name of the answer shape √b: the square root of b alone.</extracomment>
+        <translation>kök b</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <extracomment>Spoken name of the answer shape that is the letter a alone (a whole number): keep the letter.</extracomment>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>a root b</source>
+        <extracomment>Spoken name of the answer shape: the coefficient a times the square root of b.</extracomment>
+        <translation>a kök b</translation>
+    </message>
+    <message>
+        <source>a over c</source>
+        <extracomment>Spoken name of the answer shape: a divided by c.</extracomment>
+        <translation>a bölü c</translation>
+    </message>
+    <message>
+        <source>root b over c</source>
+        <extracomment>Spoken name of the answer shape: the square root of b, divided by c.</extracomment>
+        <translation>kök b bölü c</translation>
+    </message>
+    <message>
+        <source>a root b over c</source>
+        <extracomment>Spoken name of the answer shape: a times the square root of b, divided by c.</extracomment>
+        <translation>a kök b bölü c</translation>
+    </message>
+</context>
+</TS>
