@@ -147,6 +147,26 @@
         <source>No default printer is set up on this computer.</source>
         <translation>Na tym komputerze nie ustawiono drukarki domyślnej.</translation>
     </message>
+    <message>
+        <source>The print server is not answering.</source>
+        <extracomment>The print server is the computer&apos;s printing service (CUPS): it did not reply within a few seconds, so nothing was printed.</extracomment>
+        <translation>Usługa drukowania nie odpowiada.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped.</source>
+        <extracomment>%1 is the printer&apos;s name; the printer has been paused or has stopped by itself.</extracomment>
+        <translation>Drukarka „%1” jest zatrzymana.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped: %2.</source>
+        <extracomment>%1 is the printer&apos;s name, %2 the reason the print server gives, in its own words (often English), such as &quot;paper jam&quot;.</extracomment>
+        <translation>Drukarka „%1” jest zatrzymana: %2.</translation>
+    </message>
+    <message>
+        <source>The results were sent to the printer &quot;%1&quot;.</source>
+        <extracomment>Shown once after Print Results has handed the page to the printer; %1 is the printer&apos;s name as set up on the computer. &quot;Results&quot; is the student&apos;s record of the set.</extracomment>
+        <translation>Wyniki wysłano do drukarki „%1”.</translation>
+    </message>
 </context>
 <context>
     <name>WorkReview</name>
