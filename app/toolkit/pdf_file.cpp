@@ -75,7 +75,7 @@ QString savePdfFile(const QString& path, const QString& title, const PageRendere
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return systemReason(errno);
-    struct stat status {};
+    struct stat status = {};
     const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
     int error = writeAll(fd, bytes);
     if (::close(fd) != 0 && error == 0 && errno != EINTR) error = errno;
