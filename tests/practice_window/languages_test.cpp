@@ -224,7 +224,9 @@ TEST_P(InEachLanguage, MessagesKeepTheirPlaceholdersAndTheLanguagesQuotes) {
         for (const char* mark : {"%1", "%2", "%3", "%4"}) {
             EXPECT_EQ(text.count(QLatin1String(mark)), QString::fromUtf8(source).count(QLatin1String(mark))) << mark;
         }
-        if (!english) EXPECT_FALSE(text.contains(QLatin1Char('"'))) << "the language's own quotation marks";
+        if (!english) {
+            EXPECT_FALSE(text.contains(QLatin1Char('"'))) << "the language's own quotation marks";
+        }
         if (std::string(GetParam().code) == "fr") {
             EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("« | [:;»]")))) << "no-break spaces";
         }
