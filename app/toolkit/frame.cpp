@@ -10,9 +10,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/toolkit/accessible_painted_control.h"
 #include "app/toolkit/dispatch.h"
 #include "app/toolkit/label.h"
+#include "app/toolkit/painted_names.h"
 #include "app/toolkit/picture.h"
 #include "app/toolkit/qt_bridge.h"
 
@@ -50,8 +50,8 @@ std::string Frame::phrase() const {
     QStringList words;
     QStringList numbers;
     for (const Control* control : readingOrder()) {
-        if (!AccessiblePaintedControl::exposed(*control)) continue;
-        words << AccessiblePaintedControl::nameOf(*control);
+        if (!readByScreenReader(*control)) continue;
+        words << spokenName(*control);
         if (dynamic_cast<const Label*>(control) != nullptr) numbers << words.back();
     }
     QString sentence = toQString(design().phrase);

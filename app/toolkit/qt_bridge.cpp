@@ -5,11 +5,9 @@
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
-#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
-#include "app/toolkit/container.h"
 #include "app/toolkit/twips.h"
 
 namespace tarnivo::tk {
@@ -40,13 +38,6 @@ QPalette lightScheme() { return QApplication::style()->standardPalette(); }
 QPalette schemeOn(Colour background, const QPalette& scheme) {
     return isSystemColour(background) ? scheme : lightScheme();
 }
-
-QPalette schemeOf(const Container& container) {
-    const QWidget* surface = container.surface();
-    return surface != nullptr ? surface->palette() : QApplication::palette();
-}
-
-QPalette schemeOnBackground(const Container& container) { return schemeOn(container.backColor(), schemeOf(container)); }
 
 double contrastRatio(const QColor& one, const QColor& other) {
     const auto luminance = [](const QColor& colour) {
