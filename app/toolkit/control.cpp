@@ -10,7 +10,7 @@
 #include <charconv>
 
 #include "app/toolkit/qt_bridge.h"
-#include "app/toolkit/texts.h"
+#include "app/toolkit/translation.h"
 
 namespace tarnivo::tk {
 

@@ -11,7 +11,7 @@
 #include "app/toolkit/frame.h"
 #include "app/toolkit/qt_bridge.h"
 #include "app/toolkit/tab_order.h"
-#include "app/toolkit/texts.h"
+#include "app/toolkit/translation.h"
 #include "app/toolkit/window_widget.h"
 
 namespace tarnivo::tk {

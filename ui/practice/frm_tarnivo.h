@@ -13,7 +13,7 @@
 #include "app/toolkit/option_button.h"
 #include "app/toolkit/picture.h"
 #include "app/toolkit/text_box.h"
-#include "app/toolkit/texts.h"
+#include "app/toolkit/translation.h"
 #include "app/toolkit/window.h"
 #include "engine/problem.h"
 #include "engine/score.h"
