@@ -86,7 +86,7 @@ void Frame::mousePressed(const QPoint& pixel) const {
 // A caption longer than the frame is wide, as a translation may be, is drawn smaller rather
 // than over the frame's right edge.
 FittedText Frame::drawnCaption() const {
-    const QFont font = toQFont(FontSpec{});
+    const QFont font = toQFont(FontStyle{});
     const QRect room(8, 0, toPixels(width()) - 16, QFontMetrics(font).height());
     return fitText({font, toQString(caption()), room});
 }
@@ -96,7 +96,7 @@ void Frame::paintFrame(QPainter& painter) const {
     const QPalette scheme = schemeOn(design().backColor, widget()->palette());
     painter.fillRect(area, toQColor(design().backColor, scheme));
     if (!design().borderless) {
-        const QFont font = toQFont(FontSpec{});
+        const QFont font = toQFont(FontStyle{});
         const QFontMetrics metrics(font);
         const int lineTop = metrics.height() / 2;
         // An etched line: dark, with a light line one pixel below and to the right.

@@ -90,7 +90,7 @@ QColor boundaryColour(const QColor& surface, const QColor& fill, const QColor& i
     return ink;
 }
 
-QFont toQFont(const FontSpec& font) {
+QFont toQFont(const FontStyle& font) {
     QFont result(QString::fromStdString(font.face));
     // Sizes follow the twip grid (96 pixels to the inch), whatever the screen's own DPI.
     result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0F / 72.0F)));

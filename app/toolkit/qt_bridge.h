@@ -36,7 +36,7 @@ QPalette focusVisible(const QPalette& scheme);
 // The outline of a control drawn on `surface` and filled with `fill`: `ink` softened towards
 // the surface as far as keeps it 4.5:1 from both (WCAG asks 3:1 of a control's edge).
 QColor boundaryColour(const QColor& surface, const QColor& fill, const QColor& ink);
-QFont toQFont(const FontSpec& font);
+QFont toQFont(const FontStyle& font);
 QRect toQRect(float left, float top, float width, float height);
 // The horizontal part of a text alignment.
 Qt::Alignment toQAlignment(Align align);
