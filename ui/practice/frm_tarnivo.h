@@ -42,7 +42,6 @@ public:
     void cmdPrintIt_Click();
     void cmdExit_Click();
     void optAnswerForm_Click(Integer index);
-    void optAnswerForm_LostFocus(Integer index);
     // A press on a row of the formula picture chooses the shape drawn in it.
     void Image4_MouseDown(float x, float y);
     // The end-of-set screen: the record that Print Results prints.
