@@ -170,8 +170,8 @@ void Window::moveFocusOnFromLeftControl() {
     if (Control* next = TabOrder::after(tabStops(), from)) placeFocus(*next, Qt::TabFocusReason);
 }
 
-void Window::placeFocusByProgram(const Control& control) {
-    focusPlacedByProgram();
+void Window::giveFocusTo(const Control& control) {
+    dropPendingFocusMove();
     placeFocus(control, Qt::OtherFocusReason);
 }
 
