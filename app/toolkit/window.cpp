@@ -118,7 +118,6 @@ void Window::becomeOwned() {
 }
 
 QWidget* Window::surface() const { return widget_.get(); }
-QWidget* Window::topLevelWidget() const { return widget_.get(); }
 
 std::vector<Control*> Window::allControls() const {
     std::vector<Control*> result;

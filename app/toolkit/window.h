@@ -75,6 +75,7 @@ public:
     // focused control shows its focus indicator.
     void placeFocus(const Control& control, Qt::FocusReason reason);
 
+    // The window's own widget; only the toolkit and its tests reach it.
     [[nodiscard]] QWidget* surface() const override;
     Window* owningWindow() override { return this; }
     [[nodiscard]] bool containerShown() const override { return visible_; }
@@ -83,9 +84,6 @@ public:
     [[nodiscard]] std::string translationContext() const override { return design_.translationContext; }
     void giveFocusTo(const Control& control) override;
     void paintClient(QPainter& painter) const override;
-
-    // The window's own widget; only the toolkit and its tests reach it.
-    [[nodiscard]] QWidget* topLevelWidget() const;
 
 private:
     friend class Forms;
