@@ -78,7 +78,11 @@ void WidgetControl::setAccessibleDescription(const std::string& description) {
         QAccessibleEvent again(widget_, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&again);
     }
-    if (!text.isEmpty()) report(ControlChange::Marked);
+}
+
+void WidgetControl::announceVerdict(const std::string& verdict) {
+    setAccessibleDescription(verdict);
+    if (!verdict.empty()) report(ControlChange::Marked);
 }
 
 // The focused control is this one or inside it (a frame).

@@ -137,7 +137,7 @@ void frmTarnivo::showVerdicts(const SubmitOutcome& outcome) {
         const QString right = tr("right");
         //: As "right": the number typed in the answer box is wrong.
         const QString wrong = tr("wrong");
-        txtAnswer[box].setAccessibleDescription((outcome.verdicts[box] ? right : wrong).toStdString());
+        txtAnswer[box].announceVerdict((outcome.verdicts[box] ? right : wrong).toStdString());
     }
     std::array<bool, 3> shown{};
     for (std::size_t box = 0; box < txtAnswer.size(); ++box) shown[box] = txtAnswer[box].visible();
