@@ -14,8 +14,8 @@ public:
     [[nodiscard]] const Counter& RightCount() const noexcept { return rightCount_; }
     [[nodiscard]] const Counter& TotalCount() const noexcept { return totalCount_; }
 
-    void countSubmission() { totalCount_.increment(); }
-    void countRight() { rightCount_.increment(); }
+    void addSubmission() { totalCount_.increment(); }
+    void addRightAnswer() { rightCount_.increment(); }
 
 private:
     Counter rightCount_;

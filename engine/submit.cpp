@@ -11,7 +11,7 @@ namespace tarnivo {
 SubmitOutcome Submit(Score& score, const std::array<std::string, 3>& boxTexts,
                      const std::array<std::string, 3>& keyTexts, std::string_view problemCounterText,
                      Integer problemLimit) {
-    score.countSubmission();
+    score.addSubmission();
 
     SubmitOutcome outcome;
     outcome.verdicts = MarkAnswer(boxTexts, keyTexts);
@@ -20,7 +20,7 @@ SubmitOutcome Submit(Score& score, const std::array<std::string, 3>& boxTexts,
         outcome.boxColours[k] = outcome.verdicts[k] ? RightBoxColour : WrongBoxColour;
     if (!outcome.fullyRight) return outcome;
 
-    score.countRight();
+    score.addRightAnswer();
     outcome.totalText = signText(score.TotalCount().value());
     outcome.rightText = signText(score.RightCount().value());
     outcome.gradeText = GradeText(score.RightCount().value(), score.TotalCount().value());

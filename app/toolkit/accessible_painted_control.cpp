@@ -9,21 +9,13 @@
 #include "app/toolkit/control.h"
 #include "app/toolkit/label.h"
 #include "app/toolkit/line.h"
-#include "app/toolkit/picture.h"
+#include "app/toolkit/painted_names.h"
 #include "app/toolkit/qt_bridge.h"
 
 namespace tarnivo::tk {
 
-bool AccessiblePaintedControl::exposed(const Control& control) {
-    if (control.widget() != nullptr) return false;
-    if (dynamic_cast<const Label*>(&control) != nullptr) return true;
-    const bool drawing =
-        dynamic_cast<const Picture*>(&control) != nullptr || dynamic_cast<const Line*>(&control) != nullptr;
-    return drawing && !control.design().accessibleName.empty();
-}
-
 QAccessibleInterface* AccessiblePaintedControl::of(const Control& control) {
-    if (!exposed(control)) return nullptr;
+    if (!readByScreenReader(control)) return nullptr;
     if (control.accessibleId_ == 0)
         control.accessibleId_ = QAccessible::registerAccessibleInterface(new AccessiblePaintedControl(control));
     return QAccessible::accessibleInterface(control.accessibleId_);
@@ -52,13 +44,8 @@ QAccessibleInterface* AccessiblePaintedControl::parent() const {
     return QAccessible::queryAccessibleInterface(control_.container()->surface());
 }
 
-QString AccessiblePaintedControl::nameOf(const Control& control) {
-    if (const auto* label = dynamic_cast<const Label*>(&control)) return toQString(label->caption());
-    return toQString(control.design().accessibleName);
-}
-
 QString AccessiblePaintedControl::text(QAccessible::Text kind) const {
-    return kind == QAccessible::Name ? nameOf(control_) : QString();
+    return kind == QAccessible::Name ? spokenName(control_) : QString();
 }
 
 QRect AccessiblePaintedControl::rect() const {

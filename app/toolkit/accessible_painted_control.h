@@ -17,9 +17,6 @@ class AccessiblePaintedControl : public AccessibleLeaf {
 public:
     explicit AccessiblePaintedControl(const Control& control) : control_(control) {}
 
-    [[nodiscard]] static bool exposed(const Control& control);
-    // What a screen reader reads: a label's caption, or the name the layout gives.
-    [[nodiscard]] static QString nameOf(const Control& control);
     // The control's interface, registered on first use; null for controls off the bus.
     static QAccessibleInterface* of(const Control& control);
     // Tells a listening screen reader about a change; nothing happens while none listens.

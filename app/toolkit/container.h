@@ -39,8 +39,8 @@ public:
 
     // The window's focus, as the controls inside see it.
     [[nodiscard]] virtual Control* focusedControl() const = 0;
-    // The program moves the focus to the control.
-    virtual void placeFocusByProgram(const Control& control) = 0;
+    // The program moves the focus to the control, overriding a move on that is still pending.
+    virtual void giveFocusTo(const Control& control) = 0;
     // The focused control, or a frame around it, is being hidden or disabled.
     virtual void focusedControlLeaving(const Control& focused) = 0;
 

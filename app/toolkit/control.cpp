@@ -2,13 +2,15 @@
 #include "app/toolkit/control.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QPainter>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
 #include <charconv>
 
-#include "app/toolkit/texts.h"
+#include "app/toolkit/qt_bridge.h"
+#include "app/toolkit/translation.h"
 
 namespace tarnivo::tk {
 
@@ -174,5 +176,12 @@ const Container* Container::ofSurface(const QWidget* surface) {
     const QVariant marked = surface != nullptr ? surface->property(ContainerProperty) : QVariant();
     return marked.isValid() ? static_cast<const Container*>(marked.value<const void*>()) : nullptr;
 }
+
+QPalette schemeOf(const Container& container) {
+    const QWidget* surface = container.surface();
+    return surface != nullptr ? surface->palette() : QApplication::palette();
+}
+
+QPalette schemeOnBackground(const Container& container) { return schemeOn(container.backColor(), schemeOf(container)); }
 
 }  // namespace tarnivo::tk

@@ -10,6 +10,7 @@
 #include "app/toolkit/twips.h"
 
 class QPainter;
+class QPalette;
 class QWidget;
 
 namespace tarnivo::tk {
@@ -104,5 +105,10 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
 };
+
+// The scheme of the container's surface: the desktop's on screen, the light one on paper.
+QPalette schemeOf(const Container& container);
+// The scheme for text, lines and pictures drawn straight on the container's background.
+QPalette schemeOnBackground(const Container& container);
 
 }  // namespace tarnivo::tk

@@ -27,11 +27,12 @@ inline constexpr Colour LightYellow = 0x00C0FFFF;
 inline constexpr Colour PaleCyan = 0x00FFFFC0;
 }  // namespace colour
 
-struct FontSpec {
+// A font as the layout tables give it: face, size and weight, before Qt finds the face.
+struct FontStyle {
     std::string face = "MS Sans Serif";
     float points = 8.0F;
     int weight = 400;  // 400 regular, 700 bold
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontStyle&, const FontStyle&) = default;
 };
 
 enum class Align { Left, Centre, Right };
@@ -47,7 +48,7 @@ struct Design {
     int tabIndex = -1;
     bool visible = true;
     bool enabled = true;
-    FontSpec font = {};
+    FontStyle font = {};
     Colour backColor = colour::ButtonFace;
     Colour foreColor = colour::ButtonText;
     Align align = Align::Left;

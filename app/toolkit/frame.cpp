@@ -10,9 +10,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/toolkit/accessible_painted_control.h"
 #include "app/toolkit/dispatch.h"
 #include "app/toolkit/label.h"
+#include "app/toolkit/painted_names.h"
 #include "app/toolkit/picture.h"
 #include "app/toolkit/qt_bridge.h"
 
@@ -50,8 +50,8 @@ std::string Frame::phrase() const {
     QStringList words;
     QStringList numbers;
     for (const Control* control : readingOrder()) {
-        if (!AccessiblePaintedControl::exposed(*control)) continue;
-        words << AccessiblePaintedControl::nameOf(*control);
+        if (!readByScreenReader(*control)) continue;
+        words << spokenName(*control);
         if (dynamic_cast<const Label*>(control) != nullptr) numbers << words.back();
     }
     QString sentence = toQString(design().phrase);
@@ -86,7 +86,7 @@ void Frame::mousePressed(const QPoint& pixel) const {
 // A caption longer than the frame is wide, as a translation may be, is drawn smaller rather
 // than over the frame's right edge.
 FittedText Frame::drawnCaption() const {
-    const QFont font = toQFont(FontSpec{});
+    const QFont font = toQFont(FontStyle{});
     const QRect room(8, 0, toPixels(width()) - 16, QFontMetrics(font).height());
     return fitText({font, toQString(caption()), room});
 }
@@ -96,7 +96,7 @@ void Frame::paintFrame(QPainter& painter) const {
     const QPalette scheme = schemeOn(design().backColor, widget()->palette());
     painter.fillRect(area, toQColor(design().backColor, scheme));
     if (!design().borderless) {
-        const QFont font = toQFont(FontSpec{});
+        const QFont font = toQFont(FontStyle{});
         const QFontMetrics metrics(font);
         const int lineTop = metrics.height() / 2;
         // An etched line: dark, with a light line one pixel below and to the right.

@@ -24,7 +24,7 @@ public:
     [[nodiscard]] bool containerUnloaded() const override { return container()->containerUnloaded(); }
     [[nodiscard]] std::string translationContext() const override { return container()->translationContext(); }
     [[nodiscard]] Control* focusedControl() const override { return container()->focusedControl(); }
-    void placeFocusByProgram(const Control& control) override { container()->placeFocusByProgram(control); }
+    void giveFocusTo(const Control& control) override { container()->giveFocusTo(control); }
     void focusedControlLeaving(const Control& focused) override { container()->focusedControlLeaving(focused); }
     [[nodiscard]] Colour backColor() const override { return design().backColor; }
     [[nodiscard]] bool canTakeFocus() const override { return false; }

@@ -159,7 +159,7 @@ PrintOutcome offerPdfInstead(QWidget* parent, const QString& reason, const QStri
 // else 8 points over as many pages as it takes.
 std::unique_ptr<PageTextLayout> fittedText(const PageText& text, const QPaintDevice& device, qreal firstSpace,
                                            qreal pageSpace) {
-    QFont font(toQString(FontSpec{}.face));
+    QFont font(toQString(FontStyle{}.face));
     std::unique_ptr<PageTextLayout> layout;
     for (const qreal points : {10.0, 9.5, 9.0, 8.5, 8.0}) {
         font.setPointSizeF(points);
@@ -177,7 +177,7 @@ QImage windowImage(const Window& window) {
     const QSize client(toPixels(window.design().clientWidth), toPixels(window.design().clientHeight));
     QImage image(client * PaperScale, QImage::Format_RGB32);
     image.setDevicePixelRatio(PaperScale);
-    QWidget* widget = window.topLevelWidget();
+    QWidget* widget = window.surface();
     const OnPaper paper(*widget);
     QPainter painter(&image);
     // A painter on an image lays out each text in the direction of its first letter, where the
@@ -234,7 +234,7 @@ PrintOutcome printWindow(Window& window, const std::string& documentName, const 
     const QImage page = windowImage(window);
     const std::string& title = documentName.empty() ? window.caption() : documentName;
     const QString jobName = title.empty() ? QStringLiteral("Tarnivo") : toQString(title);
-    const QPointer<QWidget> parent = window.topLevelWidget();
+    const QPointer<QWidget> parent = window.surface();
     // The window stays in being, even if it is closed while the server is asked.
     const Forms::KeepUnloadedWindows keep;
     DefaultPrinter found;

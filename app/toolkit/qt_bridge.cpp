@@ -5,11 +5,9 @@
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
-#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
-#include "app/toolkit/container.h"
 #include "app/toolkit/twips.h"
 
 namespace tarnivo::tk {
@@ -40,13 +38,6 @@ QPalette lightScheme() { return QApplication::style()->standardPalette(); }
 QPalette schemeOn(Colour background, const QPalette& scheme) {
     return isSystemColour(background) ? scheme : lightScheme();
 }
-
-QPalette schemeOf(const Container& container) {
-    const QWidget* surface = container.surface();
-    return surface != nullptr ? surface->palette() : QApplication::palette();
-}
-
-QPalette schemeOnBackground(const Container& container) { return schemeOn(container.backColor(), schemeOf(container)); }
 
 double contrastRatio(const QColor& one, const QColor& other) {
     const auto luminance = [](const QColor& colour) {
@@ -99,7 +90,7 @@ QColor boundaryColour(const QColor& surface, const QColor& fill, const QColor& i
     return ink;
 }
 
-QFont toQFont(const FontSpec& font) {
+QFont toQFont(const FontStyle& font) {
     QFont result(QString::fromStdString(font.face));
     // Sizes follow the twip grid (96 pixels to the inch), whatever the screen's own DPI.
     result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0F / 72.0F)));

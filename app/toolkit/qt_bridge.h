@@ -15,8 +15,6 @@ class QPainter;
 
 namespace tarnivo::tk {
 
-class Container;
-
 // A system colour as the desktop's scheme has it now; a fixed colour as it is.
 QColor toQColor(Colour colour);
 // A system colour as `scheme` has it; a fixed colour as it is.
@@ -29,10 +27,6 @@ QPalette lightScheme();
 // which are all light, that is the light scheme, so text, lines and borders on them stay
 // black whatever the desktop's scheme; on a system colour it is `scheme` itself.
 QPalette schemeOn(Colour background, const QPalette& scheme);
-// The scheme of the container's surface: the desktop's on screen, the light one on paper.
-QPalette schemeOf(const Container& container);
-// The scheme for text, lines and pictures drawn straight on the container's background.
-QPalette schemeOnBackground(const Container& container);
 // How far apart two colours read, as WCAG measures it: 1 (the same) to 21 (black on white).
 double contrastRatio(const QColor& one, const QColor& other);
 // The roles a window sets over the desktop's scheme so that the focus ring, which
@@ -42,7 +36,7 @@ QPalette focusVisible(const QPalette& scheme);
 // The outline of a control drawn on `surface` and filled with `fill`: `ink` softened towards
 // the surface as far as keeps it 4.5:1 from both (WCAG asks 3:1 of a control's edge).
 QColor boundaryColour(const QColor& surface, const QColor& fill, const QColor& ink);
-QFont toQFont(const FontSpec& font);
+QFont toQFont(const FontStyle& font);
 QRect toQRect(float left, float top, float width, float height);
 // The horizontal part of a text alignment.
 Qt::Alignment toQAlignment(Align align);

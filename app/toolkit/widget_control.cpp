@@ -66,7 +66,7 @@ void WidgetControl::setFocus() {
         // GCC 14 writes a 31-byte tail with two overlapping 16-byte stores, which lintian reads as
         // the misspelling "hiddden"; the full stop makes it 32 bytes.
         throw ControlError("the focus cannot move to " + fullName() + " while it is hidden or disabled.");
-    container()->placeFocusByProgram(*this);
+    container()->giveFocusTo(*this);
 }
 
 void WidgetControl::setAccessibleDescription(const std::string& description) {
@@ -78,7 +78,11 @@ void WidgetControl::setAccessibleDescription(const std::string& description) {
         QAccessibleEvent again(widget_, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&again);
     }
-    if (!text.isEmpty()) report(ControlChange::Marked);
+}
+
+void WidgetControl::announceVerdict(const std::string& verdict) {
+    setAccessibleDescription(verdict);
+    if (!verdict.empty()) report(ControlChange::Marked);
 }
 
 // The focused control is this one or inside it (a frame).

@@ -18,6 +18,9 @@ public:
     // What a screen reader says about the control after its name ("right", "wrong").
     // Setting it tells a listening screen reader, even when the text stays the same.
     void setAccessibleDescription(const std::string& description);
+    // Describes the control by its verdict and reports it marked, so that the window's
+    // announcer speaks the verdict wherever the focus is.
+    void announceVerdict(const std::string& verdict);
 
 protected:
     // Takes ownership through the container's widget tree.

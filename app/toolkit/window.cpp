@@ -11,7 +11,7 @@
 #include "app/toolkit/frame.h"
 #include "app/toolkit/qt_bridge.h"
 #include "app/toolkit/tab_order.h"
-#include "app/toolkit/texts.h"
+#include "app/toolkit/translation.h"
 #include "app/toolkit/window_widget.h"
 
 namespace tarnivo::tk {
@@ -118,7 +118,6 @@ void Window::becomeOwned() {
 }
 
 QWidget* Window::surface() const { return widget_.get(); }
-QWidget* Window::topLevelWidget() const { return widget_.get(); }
 
 std::vector<Control*> Window::allControls() const {
     std::vector<Control*> result;
@@ -170,8 +169,8 @@ void Window::moveFocusOnFromLeftControl() {
     if (Control* next = TabOrder::after(tabStops(), from)) placeFocus(*next, Qt::TabFocusReason);
 }
 
-void Window::placeFocusByProgram(const Control& control) {
-    focusPlacedByProgram();
+void Window::giveFocusTo(const Control& control) {
+    dropPendingFocusMove();
     placeFocus(control, Qt::OtherFocusReason);
 }
 

@@ -69,22 +69,21 @@ public:
     // current event is done, the focus moves on to the next stop in tab order, unless the
     // program has put it somewhere itself by then.
     void focusedControlLeaving(const Control& focused) override;
-    void focusPlacedByProgram() { focusLeftFrom_ = NoFocusLeaving; }
+    // Where the program puts the focus itself, a pending move on from a left control would undo it.
+    void dropPendingFocusMove() { focusLeftFrom_ = NoFocusLeaving; }
     // Every focus move, the program's own as well as Tab's, goes through here so that the
     // focused control shows its focus indicator.
     void placeFocus(const Control& control, Qt::FocusReason reason);
 
+    // The window's own widget; only the toolkit and its tests reach it.
     [[nodiscard]] QWidget* surface() const override;
     Window* owningWindow() override { return this; }
     [[nodiscard]] bool containerShown() const override { return visible_; }
     [[nodiscard]] bool containerUsable() const override { return enabled_; }
     [[nodiscard]] bool containerUnloaded() const override { return unloaded_; }
     [[nodiscard]] std::string translationContext() const override { return design_.translationContext; }
-    void placeFocusByProgram(const Control& control) override;
+    void giveFocusTo(const Control& control) override;
     void paintClient(QPainter& painter) const override;
-
-    // The window's own widget; only the toolkit and its tests reach it.
-    [[nodiscard]] QWidget* topLevelWidget() const;
 
 private:
     friend class Forms;

@@ -94,7 +94,7 @@ void expectCaptionsWhole(const tk::Window& window) {
                 expectWhole(tk::LabelProbe::drawnCaption(*label), label->caption(), tk::toQFont(label->design().font));
         } else if (const auto* frame = dynamic_cast<const tk::Frame*>(control)) {
             if (!frame->design().borderless && !frame->caption().empty())
-                expectWhole(tk::FrameProbe::drawnCaption(*frame), frame->caption(), tk::toQFont(tk::FontSpec{}));
+                expectWhole(tk::FrameProbe::drawnCaption(*frame), frame->caption(), tk::toQFont(tk::FontStyle{}));
         } else if (const auto* button = dynamic_cast<const tk::CommandButton*>(control)) {
             expectButtonWhole(*button);
             const QString caption = tk::toQString(button->caption());

@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "app/runtime/random_source.h"
+#include "app/toolkit/current_date.h"
 #include "app/toolkit/qt_bridge.h"
-#include "app/toolkit/services.h"
 #include "engine/problem.h"
 #include "engine/submit.h"
 #include "tests/program/screen_text.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/toolkit/services.h"
+#include "app/toolkit/current_date.h"
 #include "tests/signin_window/signin_fixture.h"
 #include "tests/support/toolkit_probes.h"
 

@@ -58,10 +58,10 @@ void resetProgram() {
 }
 
 QWidget* widgetOf(const tk::Control& control) { return control.widget(); }
-QWidget* widgetOf(const tk::Window& window) { return window.topLevelWidget(); }
+QWidget* widgetOf(const tk::Window& window) { return window.surface(); }
 
 QImage grabWindow(const tk::Window& window, const std::string& name) {
-    QWidget* widget = window.topLevelWidget();
+    QWidget* widget = window.surface();
     QImage image = widget->grab().toImage();
     const QString folder = QStringLiteral(TARNIVO_BUILD_DIR "/screens");
     QDir().mkpath(folder);

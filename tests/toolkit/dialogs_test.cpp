@@ -35,7 +35,7 @@ protected:
 TEST_F(DialogsTest, DesktopDialogsAskTheUserForReal) {
     auto& window = tk::Forms::get<testing::PrintTestWindow>();
     window.show();
-    QWidget* parent = window.topLevelWidget();
+    QWidget* parent = window.surface();
     const QString reason = QStringLiteral("No default printer is set up on this computer.");
 
     for (const auto& [button, saves] :

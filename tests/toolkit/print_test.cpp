@@ -73,7 +73,7 @@ WindowState stateOf(const PrintTestWindow& window) {
     return {window.caption(),           window.backColor(),
             window.enabled(),           window.visible(),
             window.lblTitle.caption(),  !window.lblHidden.visible(),
-            window.cmdPrintIt.usable(), window.topLevelWidget()->grab().toImage()};
+            window.cmdPrintIt.usable(), window.surface()->grab().toImage()};
 }
 
 bool startsWithPdfHeader(const QString& path) {
@@ -151,7 +151,7 @@ TEST_F(PrintTest, PrintServerThatDoesNotAnswerLeavesTheWindowWorkingAndOffersAPd
     if (!startServer(server)) GTEST_SKIP() << skipReason;
     ASSERT_TRUE(server.addPdfQueue(Queue) && server.makeDefault(Queue)) << server.failure().toStdString();
     auto& window = shownWindow();
-    QWidget* widget = window.topLevelWidget();
+    QWidget* widget = window.surface();
     dialogs.takeOffer = false;
     ASSERT_TRUE(server.freeze());
 

@@ -16,10 +16,7 @@ void frmTarnivo::connectEvents() {
     cmdSubmit.onClick = [this] { cmdSubmit_Click(); };
     cmdPrintIt.onClick = [this] { cmdPrintIt_Click(); };
     cmdExit.onClick = [this] { cmdExit_Click(); };
-    for (tk::OptionButton& option : optAnswerForm) {
-        option.onClick = [this](int index) { optAnswerForm_Click(index); };
-        option.onLostFocus = [this](int index) { optAnswerForm_LostFocus(index); };
-    }
+    for (tk::OptionButton& option : optAnswerForm) option.onClick = [this](int index) { optAnswerForm_Click(index); };
     Image4.onMouseDown = [this](float x, float y) { Image4_MouseDown(x, y); };
 }
 
@@ -51,8 +48,6 @@ void frmTarnivo::Image4_MouseDown(float /*x*/, float y) {
     option.setFocus();
     option.setValue(true);
 }
-
-void frmTarnivo::optAnswerForm_LostFocus(Integer /*index*/) {}
 
 int frmTarnivo::selectedAnswerForm() const {
     for (const tk::OptionButton& option : optAnswerForm) {
@@ -142,7 +137,7 @@ void frmTarnivo::showVerdicts(const SubmitOutcome& outcome) {
         const QString right = tr("right");
         //: As "right": the number typed in the answer box is wrong.
         const QString wrong = tr("wrong");
-        txtAnswer[box].setAccessibleDescription((outcome.verdicts[box] ? right : wrong).toStdString());
+        txtAnswer[box].announceVerdict((outcome.verdicts[box] ? right : wrong).toStdString());
     }
     std::array<bool, 3> shown{};
     for (std::size_t box = 0; box < txtAnswer.size(); ++box) shown[box] = txtAnswer[box].visible();

@@ -13,7 +13,7 @@
 #include "app/toolkit/option_button.h"
 #include "app/toolkit/picture.h"
 #include "app/toolkit/text_box.h"
-#include "app/toolkit/texts.h"
+#include "app/toolkit/translation.h"
 #include "app/toolkit/window.h"
 #include "engine/problem.h"
 #include "engine/score.h"
@@ -42,7 +42,6 @@ public:
     void cmdPrintIt_Click();
     void cmdExit_Click();
     void optAnswerForm_Click(Integer index);
-    void optAnswerForm_LostFocus(Integer index);
     // A press on a row of the formula picture chooses the shape drawn in it.
     void Image4_MouseDown(float x, float y);
     // The end-of-set screen: the record that Print Results prints.

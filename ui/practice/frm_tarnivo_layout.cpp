@@ -10,12 +10,12 @@ namespace {
 using tk::Align;
 namespace colour = tk::colour;
 
-const tk::FontSpec NumberStyle{"Arial Narrow", 21.75F, 700};
-const tk::FontSpec ScoreStyle{"MS Sans Serif", 18.0F, 700};
-const tk::FontSpec StudentStyle{"Times New Roman", 15.75F, 700};
-const tk::FontSpec TitleStyle{"Myriad Roman", 36.0F, 400};
-const tk::FontSpec NoteStyle{"MS Sans Serif", 12.0F, 400};
-const tk::FontSpec NoteTitleStyle{"MS Sans Serif", 12.0F, 700};
+const tk::FontStyle NumberStyle{"Arial Narrow", 21.75F, 700};
+const tk::FontStyle ScoreStyle{"MS Sans Serif", 18.0F, 700};
+const tk::FontStyle StudentStyle{"Times New Roman", 15.75F, 700};
+const tk::FontStyle TitleStyle{"Myriad Roman", 36.0F, 400};
+const tk::FontStyle NoteStyle{"MS Sans Serif", 12.0F, 400};
+const tk::FontStyle NoteTitleStyle{"MS Sans Serif", 12.0F, 700};
 
 constexpr tk::Colour PaleGreen = 0x00C0FFC0;
 constexpr tk::Colour PaleRed = 0x00C0C0FF;

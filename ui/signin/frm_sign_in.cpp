@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/signin/frm_sign_in.h"
 
+#include "app/toolkit/current_date.h"
 #include "app/toolkit/forms.h"
-#include "app/toolkit/services.h"
 #include "ui/practice/frm_tarnivo.h"
 
 namespace tarnivo {

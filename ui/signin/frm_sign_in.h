@@ -7,8 +7,8 @@
 #include "app/toolkit/label.h"
 #include "app/toolkit/shape.h"
 #include "app/toolkit/text_box.h"
-#include "app/toolkit/texts.h"
 #include "app/toolkit/timer.h"
+#include "app/toolkit/translation.h"
 #include "app/toolkit/window.h"
 
 namespace tarnivo {

@@ -5,8 +5,8 @@
 namespace tarnivo {
 
 namespace {
-const tk::FontSpec BoxFont{"MS Sans Serif", 18.0F, 400};
-const tk::FontSpec FlashFont{"MS Sans Serif", 18.0F, 700};
+const tk::FontStyle BoxFont{"MS Sans Serif", 18.0F, 400};
+const tk::FontStyle FlashFont{"MS Sans Serif", 18.0F, 700};
 constexpr tk::Colour FlashDesignColour = 0x0080FFFF;
 }  // namespace
 

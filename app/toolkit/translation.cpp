@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/toolkit/texts.h"
+#include "app/toolkit/translation.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/toolkit/services.h"
+#include "app/toolkit/current_date.h"
 
 #include <QDate>
 #include <QLocale>
