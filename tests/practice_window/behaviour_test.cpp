@@ -47,6 +47,7 @@ const StartRow StartRows[] = {
     {"NoOneInTheKey", KeyWithoutOne, {"3", "6", "5"}},
     {"AKeyOfOnes", KeyOneOnly, {"1", "1", "1"}},
 };
+void PrintTo(const StartRow& row, std::ostream* out) { *out << row.name; }
 class StartOpensTheFirstProblem : public Behaviour, public ::testing::WithParamInterface<StartRow> {};
 
 TEST_P(StartOpensTheFirstProblem, WithTheCursorInTheFirstBox) {
@@ -165,6 +166,7 @@ const WithoutCoefficientRow WithoutCoefficientRows[] = {
     {"RootBOverC", KeyRootBOverC, 1, {Green, Red, Green}},
     {"RootB", KeyRootB, 5, {Green, Red, Green}},
 };
+void PrintTo(const WithoutCoefficientRow& row, std::ostream* out) { *out << row.name; }
 class AWrongAnswerUnderAShapeWithoutCoefficient : public Behaviour,
                                                   public ::testing::WithParamInterface<WithoutCoefficientRow> {};
 

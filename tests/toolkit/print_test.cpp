@@ -318,6 +318,7 @@ const NoPrinterRow NoPrinterRows[] = {
     {"TriesAgainAfterAFolderThatDoesNotExist", true, QStringLiteral("missing/chosen.pdf"), PrintOutcome::SavedAsPdf,
      QStringLiteral("chosen.pdf")},
 };
+void PrintTo(const NoPrinterRow& row, std::ostream* out) { *out << row.name; }
 class WithoutAPrinter : public PrintTest, public ::testing::WithParamInterface<NoPrinterRow> {};
 
 // No print server at all: the private socket has nothing behind it.
