@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Start, Next, Submit, Exit and the keyboard, through the window's own controls.
 #include "tests/practice_window/practice_fixture.h"
+#include "tests/support/named_rows.h"
 #include "tests/support/toolkit_probes.h"
 #include "tests/support/verdict_sign.h"
 
@@ -36,31 +37,33 @@ protected:
     }
 };
 
-TEST_F(Behaviour, StartOpensTheFirstProblemWithTheCursorInTheFirstBox) {
-    struct Case {
-        const char* what;
-        std::vector<int> draws;
-        std::array<std::string, 3> key;
-    };
-    const std::vector<Case> cases{
-        {"no 1 in the key", KeyWithoutOne, {"3", "6", "5"}},
-        {"a key of 1s", KeyOneOnly, {"1", "1", "1"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        reopen();
-        useDraws(c.draws);
-        start();
-        EXPECT_EQ(key(), c.key);
-        EXPECT_FALSE(form->cmdStart.enabled());
-        EXPECT_TRUE(form->cmdSubmit.enabled());
-        EXPECT_FALSE(form->cmdNew.enabled());
-        EXPECT_FALSE(form->cmdPrintIt.visible());
-        EXPECT_EQ(focused(), &form->txtAnswer[0]);
-        EXPECT_EQ(texts(), (std::array<std::string, 3>{"", "", ""}));
-        EXPECT_EQ(colours(), (std::array<tk::Colour, 3>{PaleCyan, PaleCyan, PaleCyan}));
-    }
+// A problem Start opens: the draws behind it and the key they make.
+struct StartRow {
+    const char* name;
+    std::vector<int> draws;
+    std::array<std::string, 3> key;
+};
+const StartRow StartRows[] = {
+    {"NoOneInTheKey", KeyWithoutOne, {"3", "6", "5"}},
+    {"AKeyOfOnes", KeyOneOnly, {"1", "1", "1"}},
+};
+void PrintTo(const StartRow& row, std::ostream* out) { *out << row.name; }
+class StartOpensTheFirstProblem : public Behaviour, public ::testing::WithParamInterface<StartRow> {};
+
+TEST_P(StartOpensTheFirstProblem, WithTheCursorInTheFirstBox) {
+    useDraws(GetParam().draws);
+    start();
+    EXPECT_EQ(key(), GetParam().key);
+    EXPECT_FALSE(form->cmdStart.enabled());
+    EXPECT_TRUE(form->cmdSubmit.enabled());
+    EXPECT_FALSE(form->cmdNew.enabled());
+    EXPECT_FALSE(form->cmdPrintIt.visible());
+    EXPECT_EQ(focused(), &form->txtAnswer[0]);
+    EXPECT_EQ(texts(), (std::array<std::string, 3>{"", "", ""}));
+    EXPECT_EQ(colours(), (std::array<tk::Colour, 3>{PaleCyan, PaleCyan, PaleCyan}));
 }
+INSTANTIATE_TEST_SUITE_P(Behaviour, StartOpensTheFirstProblem, ::testing::ValuesIn(StartRows),
+                         tarnivo::testing::RowName());
 
 TEST_F(Behaviour, StartShowsTheFirstProblemOfTheProgramsSequence) {
     start();
@@ -151,40 +154,45 @@ TEST_F(Behaviour, AWrongBoxIsMarkedAndNothingElseMoves) {
     EXPECT_EQ(focused(), &form->cmdNew);
 }
 
-TEST_F(Behaviour, AWrongAnswerUnderAShapeWithoutCoefficientFocusesTheFirstShownBox) {
-    struct Case {
-        const char* what;
-        std::vector<int> draws;
-        int shape;
-        std::array<tk::Colour, 3> colours;
-    };
-    const std::vector<Case> cases{
-        {"root b over c", KeyRootBOverC, 1, {Green, Red, Green}},
-        {"root b", KeyRootB, 5, {Green, Red, Green}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        reopen();
-        useDraws(c.draws);
-        start();
-        chooseForm(c.shape);
-        ASSERT_FALSE(form->txtAnswer[0].visible());
-        typeInto(1, "8");
-        if (c.shape == 1) typeInto(2, "3");
-        click(form->cmdSubmit);
-        EXPECT_TRUE(tarnivo::testing::reportedErrors().empty());
-        EXPECT_FALSE(tk::Forms::ended());
-        EXPECT_EQ(colours(), c.colours);
-        EXPECT_EQ(focused(), &form->txtAnswer[1]);
-        EXPECT_TRUE(form->cmdSubmit.enabled());
-        // The student can go on at once: typing lands in the focused box.
-        QTest::keyClick(widgetOf(form->txtAnswer[1]), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), "2");
-        click(form->cmdSubmit);
-        EXPECT_EQ(colours(), (std::array<tk::Colour, 3>{Green, Green, Green}));
-        expectScoreLabels(" 1", " 2", " 50%");
-    }
+// A shape without the coefficient, the draws whose key fits it, and the boxes a wrong
+// number under the root leaves marked.
+struct WithoutCoefficientRow {
+    const char* name;
+    std::vector<int> draws;
+    int shape;
+    std::array<tk::Colour, 3> colours;
+};
+const WithoutCoefficientRow WithoutCoefficientRows[] = {
+    {"RootBOverC", KeyRootBOverC, 1, {Green, Red, Green}},
+    {"RootB", KeyRootB, 5, {Green, Red, Green}},
+};
+void PrintTo(const WithoutCoefficientRow& row, std::ostream* out) { *out << row.name; }
+class AWrongAnswerUnderAShapeWithoutCoefficient : public Behaviour,
+                                                  public ::testing::WithParamInterface<WithoutCoefficientRow> {};
+
+TEST_P(AWrongAnswerUnderAShapeWithoutCoefficient, FocusesTheFirstShownBox) {
+    const WithoutCoefficientRow& row = GetParam();
+    useDraws(row.draws);
+    start();
+    chooseForm(row.shape);
+    ASSERT_FALSE(form->txtAnswer[0].visible());
+    typeInto(1, "8");
+    if (row.shape == 1) typeInto(2, "3");
+    click(form->cmdSubmit);
+    EXPECT_TRUE(tarnivo::testing::reportedErrors().empty());
+    EXPECT_FALSE(tk::Forms::ended());
+    EXPECT_EQ(colours(), row.colours);
+    EXPECT_EQ(focused(), &form->txtAnswer[1]);
+    EXPECT_TRUE(form->cmdSubmit.enabled());
+    // The student can go on at once: typing lands in the focused box.
+    QTest::keyClick(widgetOf(form->txtAnswer[1]), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    click(form->cmdSubmit);
+    EXPECT_EQ(colours(), (std::array<tk::Colour, 3>{Green, Green, Green}));
+    expectScoreLabels(" 1", " 2", " 50%");
 }
+INSTANTIATE_TEST_SUITE_P(Behaviour, AWrongAnswerUnderAShapeWithoutCoefficient,
+                         ::testing::ValuesIn(WithoutCoefficientRows), tarnivo::testing::RowName());
 
 using tarnivo::testing::SignSeen;
 using Signs = std::array<SignSeen, 3>;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The loaded practice window against its layout: every control in its container, in
-// drawing order, with its position, caption, tab index, visibility and styling.
+// The loaded practice window as it is drawn: where its controls stand, what they read,
+// its ready state, its borders at every scale and its captions whole.
 #include <QApplication>
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -10,6 +10,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "app/toolkit/print.h"
 #include "app/toolkit/qt_bridge.h"
@@ -21,130 +22,44 @@
 namespace practice_test {
 namespace {
 
-struct Row {
-    const char* name;
-    float left, top, width, height;
-    const char* caption;
-    int tab;
-    bool visible = true;
-    bool enabled = true;
-};
-
-struct ContainerRows {
-    const char* container;
-    std::vector<Row> rows;  // topmost first
-};
-
-// Lines carry their end points in place of left, top, width and height.
-const std::vector<ContainerRows> Layout = {
-    {"frmTarnivo",
-     {{"cmdStart", 7215, 2055, 1215, 495, "Start", 0},
-      {"cmdPrintIt", 8205, 4380, 705, 645, "Print Results", 28, false, false},
-      {"fraAnswer", 405, 2265, 5025, 4845, "Answer", 21},
-      {"fraKey", 3195, 435, 2445, 1725, "Key", 17},
-      {"cmdExit", 7590, 5475, 1215, 495, "E&xit", 29},
-      {"cmdSubmit", 5505, 3165, 1215, 495, "&Submit", 5, true, false},
-      {"cmdNew", 5490, 3720, 1215, 495, "&Next", 6, true, false},
-      {"fraProb", 360, 420, 2445, 1725, "Simplify", 12},
-      {"fraStudentData", 0, 7140, 8880, 645, "Student Data", 1},
-      {"lblTitle", 195, 1065, 6480, 1125, "Tarnivo Program", 32, false},
-      {"Label4", 6210, 120, 1350, 255, "Current Problem", 31},
-      {"lblProbCount", 6405, 420, 660, 555, "0", 30},
-      {"lblRight", 6930, 3045, 960, 480, "0", 27},
-      {"lblWrong", 6960, 3765, 975, 465, "0", 26},
-      {"lblPercent", 6810, 4485, 1350, 480, "0%", 25},
-      {"Label1", 6975, 2850, 900, 195, "Right", 24},
-      {"Label2", 6960, 3555, 900, 195, "Total", 23},
-      {"Label3", 6990, 4275, 900, 195, "Grade", 22}}},
-    {"fraProb",
-     {{"Line1", 60, 915, 2145, 930, "", -1},
-      {"lblProb(3)", 1560, 1020, 225, 495, "0", 16},
-      {"lblProb(2)", 585, 1005, 225, 495, "0", 15},
-      {"lblProb(1)", 1560, 405, 225, 495, "0", 14},
-      {"lblProb(0)", 585, 405, 225, 495, "0", 13},
-      {"Image2", 1005, 285, 1215, 555, "", -1},
-      {"Image3", 1035, 945, 1215, 495, "", -1}}},
-    {"fraKey",
-     {{"lblProb(6)", 1110, 1020, 225, 495, "0", 20},
-      {"lblProb(5)", 1515, 405, 225, 495, "0", 19},
-      {"lblProb(4)", 570, 375, 225, 495, "0", 18},
-      {"Line2", 60, 915, 2265, 930, "", -1},
-      {"Image1", 1005, 285, 1215, 555, "", -1}}},
-    {"fraAnswer",
-     {{"Frame1", 45, 255, 1170, 4545, "", 33},
-      {"txtAnswer(2)", 2745, 2250, 1065, 540, "", 4},
-      {"txtAnswer(1)", 3585, 1380, 1065, 540, "", 3},
-      {"txtAnswer(0)", 1830, 1365, 1065, 540, "", 2},
-      {"lneViniculum", 1875, 2040, 4710, 2055, "", -1},
-      {"imgRadical", 3015, 1200, 1770, 765, "", -1},
-      {"Label5", 1350, 2955, 3600, 300, "Wrong shape:", 41, false},
-      {"lblHiddenPart", 1350, 3255, 3600, 1155, "", 42, false}}},
-    {"Frame1",
-     {{"optAnswerForm(6)", 135, 3840, 240, 315, "", 40},
-      {"optAnswerForm(5)", 150, 3240, 240, 315, "", 39},
-      {"optAnswerForm(4)", 165, 2775, 240, 315, "", 38},
-      {"optAnswerForm(3)", 180, 2370, 240, 315, "", 37},
-      {"optAnswerForm(2)", 150, 1785, 240, 315, "", 36},
-      {"optAnswerForm(1)", 225, 1065, 240, 315, "", 35},
-      {"optAnswerForm(0)", 195, 315, 240, 315, "", 34},
-      {"Image4", 450, 0, 675, 4440, "", -1}}},
-    {"fraStudentData",
-     {{"lblPeriod", 45, 90, 645, 435, "18", 11},
-      {"lblDate", 1755, 90, 1590, 435, "", 10},
-      {"lblID", 795, 90, 855, 435, "", 9},
-      {"lblName", 3420, 90, 3645, 435, "", 8},
-      {"lblTeacher", 7095, 105, 1635, 435, "", 7}}},
-};
-
-std::string captionOf(const tk::Control& control) {
-    if (const auto* label = dynamic_cast<const tk::Label*>(&control)) return label->caption();
-    if (const auto* button = dynamic_cast<const tk::CommandButton*>(&control)) return button->caption();
-    if (const auto* frame = dynamic_cast<const tk::Frame*>(&control)) return frame->caption();
-    if (const auto* box = dynamic_cast<const tk::TextBox*>(&control)) return box->text();
-    return "";
-}
-
-const tk::Container* containerNamed(const frmTarnivo& form, const std::string& name) {
-    if (name == "frmTarnivo") return &form;
-    for (const tk::Frame* frame : {&form.fraProb, &form.fraKey, &form.fraAnswer, &form.Frame1, &form.fraStudentData})
-        if (frame->fullName() == name) return frame;
-    return nullptr;
-}
-
-TEST_F(PracticeWindow, EveryControlStandsInItsContainerAsDesigned) {
-    for (const ContainerRows& table : Layout) {
-        SCOPED_TRACE(table.container);
-        const tk::Container* container = containerNamed(*form, table.container);
-        ASSERT_NE(container, nullptr);
-        const auto& placed = container->controls();
-        ASSERT_EQ(placed.size(), table.rows.size());
-        for (std::size_t i = 0; i < placed.size(); ++i) {
-            const Row& row = table.rows[i];
-            const tk::Control& control = *placed[i];
-            SCOPED_TRACE(row.name);
-            // Drawing order: the container holds its controls topmost first.
-            EXPECT_EQ(control.fullName(), row.name);
-            if (const auto* line = dynamic_cast<const tk::Line*>(&control)) {
-                EXPECT_EQ(line->x1(), row.left);
-                EXPECT_EQ(line->y1(), row.top);
-                EXPECT_EQ(line->x2(), row.width);
-                EXPECT_EQ(line->y2(), row.height);
-                EXPECT_EQ(line->design().lineWidth, 3);
-            } else {
-                EXPECT_EQ(control.left(), row.left);
-                EXPECT_EQ(control.top(), row.top);
-                // The number labels size themselves to their caption in the face the
-                // system has; the table's sizes were made for the named face.
-                const bool autoSized = control.design().autoSize;
-                EXPECT_NEAR(control.width(), row.width, autoSized ? 90.0F : 0.0F);
-                EXPECT_NEAR(control.height(), row.height, autoSized ? 90.0F : 0.0F);
-            }
-            EXPECT_EQ(captionOf(control), row.caption);
-            EXPECT_EQ(control.tabIndex(), row.tab);
-            EXPECT_EQ(control.visible(), row.visible);
-            EXPECT_EQ(control.enabled(), row.enabled);
-        }
+// Where a handful of controls are drawn, in pixels from the window's client corner, and
+// what they read there: one of each kind, in each container.
+TEST_F(PracticeWindow, ControlsAreDrawnWhereTheyAreDesigned) {
+    QWidget* window = widgetOf(*form);
+    struct Shown {
+        const tk::WidgetControl* control;
+        QRect pixels;
+        const char* text;
+    };
+    for (const Shown& shown : {
+             Shown{&form->cmdStart, {481, 137, 81, 33}, "Start"},
+             Shown{&form->cmdNew, {366, 248, 81, 33}, "&Next"},
+             Shown{&form->fraKey, {213, 29, 163, 115}, "Key"},
+             Shown{&form->txtAnswer[1], {27 + 239, 151 + 92, 71, 36}, ""},
+             Shown{&form->optAnswerForm[6], {27 + 3 + 9, 151 + 17 + 256, 16, 21}, ""},
+         }) {
+        QWidget* widget = widgetOf(*shown.control);
+        SCOPED_TRACE(shown.control->fullName());
+        EXPECT_EQ(QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()), shown.pixels);
+        EXPECT_TRUE(widget->isVisible());
+        if (const auto* button = qobject_cast<const QPushButton*>(widget))
+            EXPECT_EQ(button->text().toStdString(), shown.text);
     }
+    EXPECT_EQ(tk::FrameProbe::drawnCaption(form->fraKey).text.toStdString(), "Key");
+
+    // Painted controls: a caption's ink stands inside its box, a border or a line is the box.
+    const QImage grab = window->grab().toImage();
+    const auto dark = [](QRgb pixel) { return qGray(pixel) < 100; };
+    for (const auto& [what, area, box, exact] : {
+             std::tuple{"Current Problem", QRect(405, 0, 110, 26), QRect(414, 8, 90, 17), false},
+             std::tuple{"border of Right", QRect(455, 203, 80, 34), QRect(462, 203, 64, 32), true},
+             std::tuple{"fraction bar of the problem", QRect(20, 86, 160, 6), QRect(28, 88, 139, 3), true},
+         }) {
+        const QRect ink = tarnivo::testing::boundingBox(grab.copy(area), dark).translated(area.topLeft());
+        EXPECT_TRUE(exact ? ink == box : !ink.isEmpty() && box.contains(ink))
+            << what << " drawn at " << ink.x() << ", " << ink.y() << ", " << ink.width() << " x " << ink.height();
+    }
+    EXPECT_EQ(tk::LabelProbe::drawnCaption(form->Label4).text.toStdString(), "Current Problem");
 }
 
 TEST_F(PracticeWindow, LoadsIntoTheReadyState) {

@@ -29,6 +29,7 @@
 #include "app/toolkit/forms.h"
 #include "app/toolkit/print.h"
 #include "tests/support/cups_test_server.h"
+#include "tests/support/named_rows.h"
 #include "tests/support/page_image.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/test_app.h"
@@ -301,78 +302,84 @@ TEST_F(PrintTest, PrinterThatRefusesTheJobIsReportedAndThePageSavedAsPdf) {
     testing::expectPageShowsPrintTestWindow(testing::renderPdfPage(dialogs.chosenPath, 50), window);
 }
 
+// What the user answers when there is no printer, and what comes of it.
+struct NoPrinterRow {
+    const char* name;
+    bool takeOffer;
+    QString chosenFile;  // relative to the output folder; empty: cancel the file dialog
+    PrintOutcome outcome;
+    QString anotherTry = {};  // the file picked after the first could not be written
+};
+const NoPrinterRow NoPrinterRows[] = {
+    {"SavesWhereTheUserChose", true, QStringLiteral("chosen.pdf"), PrintOutcome::SavedAsPdf},
+    {"DeclinesTheOffer", false, QString(), PrintOutcome::Cancelled},
+    {"CancelsTheFileDialog", true, QString(), PrintOutcome::Cancelled},
+    {"ChoosesAFolderThatDoesNotExist", true, QStringLiteral("missing/chosen.pdf"), PrintOutcome::Failed},
+    {"TriesAgainAfterAFolderThatDoesNotExist", true, QStringLiteral("missing/chosen.pdf"), PrintOutcome::SavedAsPdf,
+     QStringLiteral("chosen.pdf")},
+};
+void PrintTo(const NoPrinterRow& row, std::ostream* out) { *out << row.name; }
+class WithoutAPrinter : public PrintTest, public ::testing::WithParamInterface<NoPrinterRow> {};
+
 // No print server at all: the private socket has nothing behind it.
-TEST_F(PrintTest, WithoutAPrinterTheUserDecidesAboutAPdfCopy) {
+TEST_P(WithoutAPrinter, TheUserDecidesAboutAPdfCopy) {
     if (!testing::canRenderPdf())
         GTEST_SKIP() << "pdftoppm is not installed (scripts/install-deps.sh test installs it)";
-    struct Case {
-        const char* what;
-        bool takeOffer;
-        QString chosenFile;  // relative to the output folder; empty: cancel the file dialog
-        PrintOutcome outcome;
-        QString anotherTry = {};  // the file picked after the first could not be written
-    };
-    const Case cases[] = {
-        {"saves where the user chose", true, QStringLiteral("chosen.pdf"), PrintOutcome::SavedAsPdf},
-        {"declines the offer", false, QString(), PrintOutcome::Cancelled},
-        {"cancels the file dialog", true, QString(), PrintOutcome::Cancelled},
-        {"chooses a folder that does not exist", true, QStringLiteral("missing/chosen.pdf"), PrintOutcome::Failed},
-        {"tries again after a folder that does not exist", true, QStringLiteral("missing/chosen.pdf"),
-         PrintOutcome::SavedAsPdf, QStringLiteral("chosen.pdf")},
-    };
+    const NoPrinterRow& test = GetParam();
     auto& window = shownWindow();
     const WindowState before = stateOf(window);
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ScriptedDialogs answers;
+    answers.takeOffer = test.takeOffer;
+    answers.chosenPath = test.chosenFile.isEmpty() ? QString() : output.filePath(test.chosenFile);
+    answers.pathOnAnotherTry = test.anotherTry.isEmpty() ? QString() : output.filePath(test.anotherTry);
+    const QString firstChoice = answers.chosenPath;
 
-    for (const Case& test : cases) {
-        SCOPED_TRACE(test.what);
-        ScriptedDialogs answers;
-        answers.takeOffer = test.takeOffer;
-        answers.chosenPath = test.chosenFile.isEmpty() ? QString() : output.filePath(test.chosenFile);
-        answers.pathOnAnotherTry = test.anotherTry.isEmpty() ? QString() : output.filePath(test.anotherTry);
-        const QString firstChoice = answers.chosenPath;
-
-        EXPECT_EQ(tk::printWindow(window, "", "Tarnivo - Smith, Ann.pdf"), test.outcome);
-        ASSERT_EQ(answers.reasons.size(), 1);
-        EXPECT_EQ(answers.reasons[0], QStringLiteral("No default printer is set up on this computer."));
-        if (test.takeOffer) {
-            ASSERT_EQ(answers.suggestedPaths.size(), test.anotherTry.isEmpty() ? 1 : 2);
-            if (!test.anotherTry.isEmpty()) {
-                EXPECT_EQ(answers.suggestedPaths[1], firstChoice) << "another try starts from the file that failed";
-            }
-            const QFileInfo suggested(answers.suggestedPaths[0]);
-            EXPECT_EQ(suggested.fileName(), QStringLiteral("Tarnivo - Smith, Ann.pdf"));
-            EXPECT_TRUE(suggested.absoluteDir().exists() && QFileInfo(suggested.absolutePath()).isWritable())
-                << "offered in a folder that can take the file: " << suggested.absolutePath().toStdString();
-            if (QFileInfo(documents).isDir()) {
-                EXPECT_EQ(suggested.absolutePath(), documents);
-            }
-        } else {
-            EXPECT_TRUE(answers.suggestedPaths.isEmpty());
+    EXPECT_EQ(tk::printWindow(window, "", "Tarnivo - Smith, Ann.pdf"), test.outcome);
+    ASSERT_EQ(answers.reasons.size(), 1);
+    EXPECT_EQ(answers.reasons[0], QStringLiteral("No default printer is set up on this computer."));
+    if (test.takeOffer) {
+        ASSERT_EQ(answers.suggestedPaths.size(), test.anotherTry.isEmpty() ? 1 : 2);
+        if (!test.anotherTry.isEmpty()) {
+            EXPECT_EQ(answers.suggestedPaths[1], firstChoice) << "another try starts from the file that failed";
         }
-        const bool failedOnce = test.outcome == PrintOutcome::Failed || !test.anotherTry.isEmpty();
-        EXPECT_EQ(answers.failures.size(), failedOnce ? 1 : 0);
-        if (failedOnce) {
-            EXPECT_TRUE(answers.failures[0].contains(QDir::toNativeSeparators(firstChoice)));
-            EXPECT_TRUE(answers.failures[0].contains(QStringLiteral("No such file or directory")))
-                << "the system's reason: " << answers.failures[0].toStdString();
+        const QFileInfo suggested(answers.suggestedPaths[0]);
+        EXPECT_EQ(suggested.fileName(), QStringLiteral("Tarnivo - Smith, Ann.pdf"));
+        EXPECT_TRUE(suggested.absoluteDir().exists() && QFileInfo(suggested.absolutePath()).isWritable())
+            << "offered in a folder that can take the file: " << suggested.absolutePath().toStdString();
+        if (QFileInfo(documents).isDir()) {
+            EXPECT_EQ(suggested.absolutePath(), documents);
         }
-        EXPECT_EQ(QDir(output.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(),
-                  test.outcome == PrintOutcome::SavedAsPdf ? 1 : 0)
-            << "only a saved copy leaves a file behind";
-        if (test.outcome == PrintOutcome::SavedAsPdf) {
-            EXPECT_TRUE(startsWithPdfHeader(answers.chosenPath));
-            const QImage page = testing::renderPdfPage(answers.chosenPath, 50);
-            savePageForPeople(page, QStringLiteral("pdf-page"));
-            testing::expectPageShowsPrintTestWindow(page, window);
-            QFile::remove(answers.chosenPath);
-        }
-        EXPECT_TRUE(stateOf(window) == before) << "the window is left as it was";
+    } else {
+        EXPECT_TRUE(answers.suggestedPaths.isEmpty());
     }
+    const bool failedOnce = test.outcome == PrintOutcome::Failed || !test.anotherTry.isEmpty();
+    EXPECT_EQ(answers.failures.size(), failedOnce ? 1 : 0);
+    if (failedOnce) {
+        EXPECT_TRUE(answers.failures[0].contains(QDir::toNativeSeparators(firstChoice)));
+        EXPECT_TRUE(answers.failures[0].contains(QStringLiteral("No such file or directory")))
+            << "the system's reason: " << answers.failures[0].toStdString();
+    }
+    EXPECT_EQ(QDir(output.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).size(),
+              test.outcome == PrintOutcome::SavedAsPdf ? 1 : 0)
+        << "only a saved copy leaves a file behind";
+    if (test.outcome == PrintOutcome::SavedAsPdf) {
+        EXPECT_TRUE(startsWithPdfHeader(answers.chosenPath));
+        const QImage page = testing::renderPdfPage(answers.chosenPath, 50);
+        savePageForPeople(page, QStringLiteral("pdf-page"));
+        testing::expectPageShowsPrintTestWindow(page, window);
+        QFile::remove(answers.chosenPath);
+    }
+    EXPECT_TRUE(stateOf(window) == before) << "the window is left as it was";
+}
+INSTANTIATE_TEST_SUITE_P(PrintTest, WithoutAPrinter, ::testing::ValuesIn(NoPrinterRows), testing::RowName());
 
-    // A folder on a full disk: the system's reason ("No space left on device"), where Qt's
-    // file said "Unknown error", and no half-written file left behind.
-    if (geteuid() != 0) GTEST_SKIP() << "mounting a small full file system for the last case needs root";
+// A folder on a full disk: the system's reason ("No space left on device"), where Qt's
+// file said "Unknown error", and no half-written file left behind.
+TEST_F(PrintTest, WithoutAPrinterAFolderOnAFullDiskIsReportedWithTheSystemsReason) {
+    if (geteuid() != 0) GTEST_SKIP() << "mounting a small full file system needs root";
+    auto& window = shownWindow();
+    const WindowState before = stateOf(window);
     QTemporaryDir mountPoint;
     ASSERT_TRUE(mountPoint.isValid());
     const QByteArray where = QFile::encodeName(mountPoint.path());
