@@ -23,8 +23,9 @@ public:
     explicit FrameWidget(const Frame& owner) : owner_(owner) {}
 
 protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
+        painter.setClipRegion(event->region());
         owner_.paintFrame(painter);
     }
     void mousePressEvent(QMouseEvent* event) override {

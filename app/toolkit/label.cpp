@@ -54,6 +54,9 @@ void Label::fitToCaption() {
 
 void Label::paint(QPainter& painter) const {
     const QRect box = toQRect(left(), top(), width(), height());
+    // Fitting and measuring a caption costs far more than drawing it: after a change
+    // elsewhere on the window, the captions outside the changed area are left as they are.
+    if (painter.hasClipping() && !painter.clipBoundingRect().intersects(box)) return;
     painter.setClipRect(box);
     const QPalette scheme =
         design().transparent ? schemeOnBackground(*container()) : schemeOn(backColor_, schemeOf(*container()));

@@ -35,8 +35,10 @@ bool WindowWidget::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void WindowWidget::paintEvent(QPaintEvent* /*event*/) {
+void WindowWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // Qt clips to the exposed region anyway; saying so lets a caption outside it skip its layout.
+    painter.setClipRegion(event->region());
     owner_.paintClient(painter);
 }
 
