@@ -42,8 +42,9 @@ TEST_F(PracticeWindow, ControlsAreDrawnWhereTheyAreDesigned) {
         SCOPED_TRACE(shown.control->fullName());
         EXPECT_EQ(QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()), shown.pixels);
         EXPECT_TRUE(widget->isVisible());
-        if (const auto* button = qobject_cast<const QPushButton*>(widget))
+        if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
             EXPECT_EQ(button->text().toStdString(), shown.text);
+        }
     }
     EXPECT_EQ(tk::FrameProbe::drawnCaption(form->fraKey).text.toStdString(), "Key");
 
