@@ -6,7 +6,6 @@
 #include "app/toolkit/accessible_changes.h"
 #include "app/toolkit/accessible_container.h"
 #include "app/toolkit/font_probe_messages.h"
-#include "app/toolkit/font_substitutes.h"
 #include "app/toolkit/forms.h"
 #include "app/toolkit/keyboard_rules.h"
 #include "app/toolkit/startup_messages.h"
@@ -18,7 +17,6 @@ Application::Application(int& argc, char** argv) : app_(StartupMessages::openApp
     QApplication::setDesktopFileName("org.tarnivo.Tarnivo");
     // The windows end the program themselves, through their slots.
     QApplication::setQuitOnLastWindowClosed(false);
-    FontSubstitutes::install();
     quietFontProbes();
     AccessibleContainer::installFactory();
     AccessibleChanges::listen();

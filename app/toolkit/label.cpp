@@ -77,6 +77,11 @@ void Label::paint(QPainter& painter) const {
 // Marks stacked on a letter (a decomposed "ễ") can stand higher than the font's ascent and
 // would be cut off by the top of the box: the line moves down into the room below it.
 int Label::roomForMarksAbove(const FittedText& shown, const QRect& textArea) {
+    // A font's ascent covers its plain Latin letters, digits and signs, so only other text
+    // needs its outlines laid out, which costs more than drawing it.
+    const bool plainAscii = std::all_of(shown.text.cbegin(), shown.text.cend(),
+                                        [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; });
+    if (plainAscii) return 0;
     const QFontMetricsF metrics(shown.font);
     QPainterPath outline;  // the glyphs as drawn, marks in place, from whichever font has them
     outline.addText(0, 0, shown.font, shown.text);

@@ -20,11 +20,15 @@ const QPixmap& keyedPixmap(const std::string& path, QColor ink = Qt::black) {
     auto found = cache.find(key);
     if (found == cache.end()) {
         QImage image = QImage(toQString(path)).convertToFormat(QImage::Format_ARGB32);
+        const int red = ink.red();
+        const int green = ink.green();
+        const int blue = ink.blue();
+        const int width = image.width();
         for (int y = 0; y < image.height(); ++y) {
             auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
+            for (int x = 0; x < width; ++x) {
                 const int grey = std::min(qGray(row[x]), 192);
-                row[x] = qRgba(ink.red(), ink.green(), ink.blue(), (192 - grey) * 255 / 192);
+                row[x] = qRgba(red, green, blue, (192 - grey) * 255 / 192);
             }
         }
         found = cache.insert(key, QPixmap::fromImage(image));

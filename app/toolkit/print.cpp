@@ -159,7 +159,7 @@ PrintOutcome offerPdfInstead(QWidget* parent, const QString& reason, const QStri
 // else 8 points over as many pages as it takes.
 std::unique_ptr<PageTextLayout> fittedText(const PageText& text, const QPaintDevice& device, qreal firstSpace,
                                            qreal pageSpace) {
-    QFont font(toQString(FontStyle{}.face));
+    QFont font = toQFont(FontStyle{});
     std::unique_ptr<PageTextLayout> layout;
     for (const qreal points : {10.0, 9.5, 9.0, 8.5, 8.0}) {
         font.setPointSizeF(points);

@@ -2,11 +2,13 @@
 #include "app/toolkit/qt_bridge.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "app/toolkit/twips.h"
 
@@ -90,8 +92,40 @@ QColor boundaryColour(const QColor& surface, const QColor& fill, const QColor& i
     return ink;
 }
 
+namespace {
+// The faces the windows name are not free; these are the closest that Debian ships, best first.
+QStringList substitutesFor(const std::string& face) {
+    if (face == "Arial Narrow") return {"Liberation Sans Narrow", "DejaVu Sans Condensed", "DejaVu Sans"};
+    if (face == "Times New Roman") return {"Liberation Serif", "DejaVu Serif"};
+    if (face == "MS Sans Serif" || face == "Myriad Roman") return {"Liberation Sans", "DejaVu Sans"};
+    return {};
+}
+
+// The named face when it is installed, else its first installed substitute. Asked for a face
+// it does not have, Qt would have fontconfig sort every installed face for it first, which
+// for each font costs more than drawing all of a window's captions.
+QString installedFace(const std::string& face) {
+    static std::map<std::string, QString> found;
+    auto known = found.find(face);
+    if (known == found.end()) {
+        const QStringList installed = QFontDatabase::families();
+        QString chosen = toQString(face);
+        if (!installed.contains(chosen, Qt::CaseInsensitive)) {
+            for (const QString& substitute : substitutesFor(face)) {
+                if (installed.contains(substitute, Qt::CaseInsensitive)) {
+                    chosen = substitute;
+                    break;
+                }
+            }
+        }
+        known = found.emplace(face, chosen).first;
+    }
+    return known->second;
+}
+}  // namespace
+
 QFont toQFont(const FontStyle& font) {
-    QFont result(QString::fromStdString(font.face));
+    QFont result(installedFace(font.face));
     // Sizes follow the twip grid (96 pixels to the inch), whatever the screen's own DPI.
     result.setPixelSize(static_cast<int>(std::lround(font.points * 96.0F / 72.0F)));
     result.setWeight(static_cast<QFont::Weight>(font.weight));
