@@ -24,20 +24,30 @@ trap 'exit 130' INT TERM
 start_x_session || exit 1
 echo "display $DISPLAY, $starts starts of each program, in turn"
 
+# The CPU time of the whole process, finished threads included, read from the kernel's
+# process clock (clock id -8 * pid - 6) by one helper started beforehand, so that reading
+# it takes microseconds, not a new interpreter's start.
+coproc CPU_CLOCK { perl -MTime::HiRes=clock_gettime -ne '$| = 1; printf "%.1f\n", clock_gettime(-8 * $_ - 6) * 1000'; }
+process_cpu_ms() {
+    echo "$1" >&"${CPU_CLOCK[1]}"
+    read -r -u "${CPU_CLOCK[0]}" cpuMs
+    echo "$cpuMs"
+}
+
 declare -A shown onCpu
 for run in $(seq "$starts"); do
     for program in "${programs[@]}"; do
         name=$(basename "$program")
         start_program "$program" || exit 1
-        # What the program's threads spent on a CPU and waiting for one, so far: on a
-        # busy machine the waiting, not the program, makes most of the time.
-        cpu=$(cat "/proc/$PROGRAM_PID/task/"*/schedstat 2>/dev/null |
-            awk '{ on += $1; waiting += $2 } END { printf "%.1f %.1f", on / 1e6, waiting / 1e6 }')
+        cpu=$(process_cpu_ms "$PROGRAM_PID")
+        # How long its running threads waited for a CPU, so far: on a busy machine the
+        # waiting, not the program, makes most of the time.
+        waiting=$(cat "/proc/$PROGRAM_PID/task/"*/schedstat 2>/dev/null | awk '{ w += $2 } END { printf "%.1f", w / 1e6 }')
         stop_program
         shown[$name]+="$SHOWN_MS "
-        onCpu[$name]+="${cpu% *} "
+        onCpu[$name]+="$cpu "
         printf 'start %2d %-12s %7.1f ms   (on a CPU %5.1f ms, waiting for a CPU %5.1f ms)\n' \
-            "$run" "$name" "$SHOWN_MS" "${cpu% *}" "${cpu#* }"
+            "$run" "$name" "$SHOWN_MS" "$cpu" "$waiting"
     done
 done
 
@@ -56,7 +66,7 @@ for name in tarnivo bare_windows; do
 done
 awk -v t="$(median <<<"${shown[tarnivo]}")" -v b="$(median <<<"${shown[bare_windows]}")" \
     -v tc="$(median <<<"${onCpu[tarnivo]}")" -v bc="$(median <<<"${onCpu[bare_windows]}")" \
-    'BEGIN { printf "tarnivo / bare_windows: %.2f shown (target at most 1.3), %.2f CPU time\n", t / b, tc / bc }'
+    'BEGIN { printf "tarnivo / bare_windows: %.2f shown (target at most 1.15), %.2f CPU time (target at most 1.3)\n", t / b, tc / bc }'
 poll_begin=$EPOCHREALTIME
 for _ in $(seq 20); do windows_shown "${WINDOW_TITLES[@]}" >/dev/null; done
 awk -v a="$poll_begin" -v b="$EPOCHREALTIME" 'BEGIN { printf "one poll (one xdotool run) takes %.1f ms\n", (b - a) * 1000 / 20 }'

@@ -6,7 +6,7 @@
 #                                  accessibility bus, packaging checks, a desktop colour scheme)
 set -euo pipefail
 
-build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
+build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev libfontconfig-dev libgl-dev libgtest-dev libgmock-dev googletest
                 libbenchmark-dev qt6-tools-dev qt6-l10n-tools)
 run_packages=(libqt6widgets6 libqt6printsupport6 fonts-liberation fonts-dejavu-core)
 # Debian 13 moved Liberation Sans Narrow, the face of the big digits, into a package of its own.

@@ -2,6 +2,7 @@
 #include "app/toolkit/application.h"
 
 #include <QApplication>
+#include <fontconfig/fontconfig.h>
 
 #include "app/toolkit/accessible_changes.h"
 #include "app/toolkit/accessible_container.h"
@@ -12,7 +13,17 @@
 
 namespace tarnivo::tk {
 
-Application::Application(int& argc, char** argv) : app_(StartupMessages::openApplication(argc, argv)) {
+namespace {
+// Reading the system's font set-up is the largest part of a start, and the program needs
+// it before it can lay out a caption. It is read while the display is being opened.
+std::jthread fontSetupReader() {
+    return std::jthread([] { FcInit(); });
+}
+}  // namespace
+
+Application::Application(int& argc, char** argv)
+    : fontSetup_(fontSetupReader()), app_(StartupMessages::openApplication(argc, argv)) {
+    fontSetup_.join();
     QApplication::setApplicationName("Tarnivo");
     QApplication::setDesktopFileName("org.tarnivo.Tarnivo");
     // The windows end the program themselves, through their slots.

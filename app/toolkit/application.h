@@ -2,13 +2,14 @@
 #pragma once
 
 #include <memory>
+#include <thread>
 
 class QApplication;
 
 namespace tarnivo::tk {
 
-// The program's run time: creates the Qt application, installs font substitutes and
-// the keyboard rules of the windows, and runs the event loop.
+// The program's run time: creates the Qt application, installs the keyboard rules of the
+// windows, and runs the event loop.
 class Application {
 public:
     Application(int& argc, char** argv);
@@ -20,6 +21,7 @@ public:
     int run();
 
 private:
+    std::jthread fontSetup_;  // declared first: it runs while the application is made
     std::unique_ptr<QApplication> app_;
 };
 

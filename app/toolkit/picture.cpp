@@ -19,7 +19,7 @@ const QPixmap& keyedPixmap(const std::string& path, QColor ink = Qt::black) {
     const QString key = toQString(path) + QLatin1Char('#') + QString::number(ink.rgb(), 16);
     auto found = cache.find(key);
     if (found == cache.end()) {
-        QImage image = QImage(toQString(path)).convertToFormat(QImage::Format_ARGB32);
+        QImage image = readPng(path).convertToFormat(QImage::Format_ARGB32);
         const int red = ink.red();
         const int green = ink.green();
         const int blue = ink.blue();

@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QPainter>
 #include <QPalette>
+#include <QPointer>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
@@ -35,7 +37,16 @@ QColor toQColor(Colour colour, const QPalette& scheme) {
                   static_cast<int>((colour >> 16) & 0xFF));
 }
 
-QPalette lightScheme() { return QApplication::style()->standardPalette(); }
+QPalette lightScheme() {
+    // Every caption asks for it as it is drawn, and a style builds it anew at each request.
+    static QPointer<QStyle> style;
+    static QPalette standard;
+    if (style != QApplication::style()) {
+        style = QApplication::style();
+        standard = style->standardPalette();
+    }
+    return standard;
+}
 
 QPalette schemeOn(Colour background, const QPalette& scheme) {
     return isSystemColour(background) ? scheme : lightScheme();
@@ -131,6 +142,12 @@ QFont toQFont(const FontStyle& font) {
     result.setWeight(static_cast<QFont::Weight>(font.weight));
     result.setItalic(false);
     return result;
+}
+
+QImage readPng(const std::string& path) {
+    QImageReader reader(toQString(path), "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 QRect toQRect(float left, float top, float width, float height) {

@@ -4,6 +4,7 @@
 // Conversions between the design's units and Qt's; used inside the toolkit and by tests.
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPalette>
 #include <QRect>
 #include <QString>
@@ -37,6 +38,9 @@ QPalette focusVisible(const QPalette& scheme);
 // the surface as far as keeps it 4.5:1 from both (WCAG asks 3:1 of a control's edge).
 QColor boundaryColour(const QColor& surface, const QColor& fill, const QColor& ink);
 QFont toQFont(const FontStyle& font);
+// One of the program's own PNG pictures, read by Qt's built-in reader. Left to guess the
+// format, Qt loads every image plug-in it has (SVG, JPEG, GIF…) to ask each about PNG.
+QImage readPng(const std::string& path);
 QRect toQRect(float left, float top, float width, float height);
 // The horizontal part of a text alignment.
 Qt::Alignment toQAlignment(Align align);

@@ -29,7 +29,7 @@ Window::Window(const WindowDesign& design)
     widget_->setWindowFlags(flags);
     widget_->setWindowTitle(toQString(caption_));
     widget_->resize(toPixels(design.clientWidth), toPixels(design.clientHeight));
-    if (!design.icon.empty()) widget_->setWindowIcon(QIcon(toQString(design.icon)));
+    if (!design.icon.empty()) widget_->setWindowIcon(QIcon(QPixmap::fromImage(readPng(design.icon))));
 }
 
 Window::~Window() {
