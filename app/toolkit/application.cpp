@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/toolkit/application.h"
 
-#include <QApplication>
 #include <fontconfig/fontconfig.h>
+#include <QApplication>
 
 #include "app/toolkit/accessible_changes.h"
 #include "app/toolkit/accessible_container.h"
