@@ -2,66 +2,40 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QImage>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <string>
 #include <vector>
 
 #include "tests/signin_window/signin_fixture.h"
+#include "tests/support/page_image.h"
 
 namespace tarnivo::testing {
 namespace {
 
 using SignInLayout = SignInTest;
 
-struct ControlRow {
-    const char* name;
-    float left, top, width, height;
-    const char* caption;
-    int tabIndex;
-};
-
-// The window's layout, in creation order (the timer is not a control on the window's surface).
-const std::vector<ControlRow> LayoutTable = {
-    {"cmdExit", 2760, 4080, 1215, 495, "Exit", 10},
-    {"cmdOk", 1200, 4080, 1215, 495, "OK", 5},
-    {"txtID", 600, 1440, 975, 495, "", 2},
-    {"txtTeacher", 600, 3360, 3735, 495, "", 4},
-    {"txtPeriod", 600, 480, 675, 495, "", 0},
-    {"txtName", 600, 2400, 3735, 495, "", 3},
-    {"lblFlash", 1920, 360, 2775, 495, "Please Sign In", 9},
-    {"Shape1", 0, 0, 4815, 4815, "", -1},
-    {"Label3", 600, 1080, 2355, 255, "#ID or Student ID", 8},
-    {"Label2", 600, 3000, 1215, 255, "Teacher", 7},
-    {"Label1", 600, 120, 1215, 255, "Period", 6},
-    {"lblNameTitle", 600, 2040, 1455, 255, "Name (Last, First)", 1},
-};
-
-std::string captionOf(const tk::Control* control) {
-    if (const auto* button = dynamic_cast<const tk::CommandButton*>(control)) return button->caption();
-    if (const auto* label = dynamic_cast<const tk::Label*>(control)) return label->caption();
-    if (const auto* box = dynamic_cast<const tk::TextBox*>(control)) return box->text();
-    return {};
-}
-
-TEST_F(SignInLayout, ControlsStandWhereTheLayoutPutsThemInCreationOrder) {
-    const auto& controls = signIn->controls();
-    ASSERT_EQ(controls.size(), LayoutTable.size());
-    for (std::size_t i = 0; i < LayoutTable.size(); ++i) {
-        const ControlRow& row = LayoutTable[i];
-        const tk::Control* control = controls[i];
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(control->name(), row.name);
-        EXPECT_EQ(control->left(), row.left);
-        EXPECT_EQ(control->top(), row.top);
-        EXPECT_EQ(control->width(), row.width);
-        EXPECT_EQ(control->height(), row.height);
-        EXPECT_EQ(captionOf(control), row.caption);
-        EXPECT_EQ(control->tabIndex(), row.tabIndex);
-        if (QWidget* widget = control->widget()) {
-            const QRect pixels(static_cast<int>(row.left / 15), static_cast<int>(row.top / 15),
-                               static_cast<int>(row.width / 15), static_cast<int>(row.height / 15));
-            EXPECT_EQ(widget->geometry(), pixels);
+// Where a handful of controls are drawn, in pixels from the window's corner, and what they
+// read there: each kind once, and each box's type.
+TEST_F(SignInLayout, ControlsAreDrawnWhereTheyAreDesigned) {
+    QWidget* window = widgetOf(*signIn);
+    struct Shown {
+        const tk::WidgetControl* control;
+        QRect pixels;
+        const char* text;
+    };
+    for (const Shown& shown : {
+             Shown{&signIn->cmdOk, {80, 272, 81, 33}, "OK"},
+             Shown{&signIn->cmdExit, {184, 272, 81, 33}, "Exit"},
+             Shown{&signIn->txtPeriod, {40, 32, 45, 33}, ""},
+             Shown{&signIn->txtName, {40, 160, 249, 33}, ""},
+         }) {
+        QWidget* widget = widgetOf(*shown.control);
+        SCOPED_TRACE(shown.control->name());
+        EXPECT_EQ(QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()), shown.pixels);
+        if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+            EXPECT_EQ(button->text().toStdString(), shown.text);
         }
     }
     for (const tk::TextBox* box : {&signIn->txtPeriod, &signIn->txtID, &signIn->txtName, &signIn->txtTeacher}) {
@@ -69,6 +43,15 @@ TEST_F(SignInLayout, ControlsStandWhereTheLayoutPutsThemInCreationOrder) {
         EXPECT_EQ(font.pixelSize(), 24) << box->name() << ": 18 pt";
         EXPECT_FALSE(font.bold()) << box->name();
     }
+    // A caption's ink stands inside its label, left-aligned above its box.
+    const QImage grab = window->grab().toImage();
+    const QRect nameCaption(40, 136, 97, 17);
+    const QRect ink = boundingBox(grab.copy(nameCaption.adjusted(-8, -8, 8, 8)), [](QRgb pixel) {
+                          return qGray(pixel) < 100;
+                      }).translated(nameCaption.topLeft() - QPoint(8, 8));
+    EXPECT_TRUE(!ink.isEmpty() && nameCaption.contains(ink) && ink.left() - nameCaption.left() <= 2)
+        << "Name (Last, First) drawn at " << ink.x() << ", " << ink.y() << ", " << ink.width() << " x " << ink.height();
+    EXPECT_EQ(signIn->lblNameTitle.caption(), "Name (Last, First)");
     EXPECT_EQ(tk::TimerProbe::interval(signIn->Timer1), 1000);
     EXPECT_TRUE(tk::TimerProbe::running(signIn->Timer1));
     EXPECT_EQ(signIn->defaultButton(), &signIn->cmdOk);
