@@ -8,6 +8,7 @@
 
 #include "app/toolkit/current_date.h"
 #include "tests/signin_window/signin_fixture.h"
+#include "tests/support/named_rows.h"
 #include "tests/support/toolkit_probes.h"
 
 namespace tarnivo::testing {
@@ -15,41 +16,41 @@ namespace {
 
 using SignInBehaviour = SignInTest;
 
-TEST_F(SignInBehaviour, OkRuleNeedsFourFilledBoxesOrExactlyTheBypassCodeInPeriod) {
-    const QString code = "*";  // as the README tells teachers
-    struct Case {
-        QString period, id, name, teacher;
-        bool okEnabled;
-    };
-    const Case cases[] = {
-        {"3", "4217", "Lovelace, Ada", "Hopper", true},
-        {"", "4217", "Lovelace, Ada", "Hopper", false},
-        {"3", "", "Lovelace, Ada", "Hopper", false},
-        {"3", "4217", "", "Hopper", false},
-        {"3", "4217", "Lovelace, Ada", "", false},
-        {" ", " ", " ", "  ", true},  // blanks count as filled
-        {code, "", "", "", true},
-        {code, "", "Lovelace, Ada", "", true},
-        {" " + code, "", "", "", false},
-        {code + " ", "", "", "", false},
-        {code + code, "", "", "", false},
-        {"x" + code, "", "", "", false},
-        {"8", "", "", "", false},  // the same key without Shift on most keyboards
-        {code + " ", "4217", "Lovelace, Ada", "Hopper", true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(("period '" + c.period + "' id '" + c.id + "' name '" + c.name + "' teacher '" + c.teacher + "'")
-                         .toStdString());
-        for (tk::TextBox* box : {&signIn->txtPeriod, &signIn->txtID, &signIn->txtName, &signIn->txtTeacher})
-            erase(*box);
-        type(signIn->txtID, c.id);
-        type(signIn->txtName, c.name);
-        type(signIn->txtTeacher, c.teacher);
-        type(signIn->txtPeriod, c.period);
-        EXPECT_EQ(signIn->cmdOk.enabled(), c.okEnabled);
-        EXPECT_EQ(widgetOf(signIn->cmdOk)->isEnabled(), c.okEnabled);
-    }
+// The bypass code is "*", as the README tells teachers.
+struct OkRuleRow {
+    const char* name;
+    const char *period, *id, *studentName, *teacher;
+    bool okEnabled;
+};
+const OkRuleRow OkRuleRows[] = {
+    {"AllFourFilled", "3", "4217", "Lovelace, Ada", "Hopper", true},
+    {"NoPeriod", "", "4217", "Lovelace, Ada", "Hopper", false},
+    {"NoId", "3", "", "Lovelace, Ada", "Hopper", false},
+    {"NoName", "3", "4217", "", "Hopper", false},
+    {"NoTeacher", "3", "4217", "Lovelace, Ada", "", false},
+    {"BlanksCountAsFilled", " ", " ", " ", "  ", true},
+    {"TheCodeAlone", "*", "", "", "", true},
+    {"TheCodeAndAName", "*", "", "Lovelace, Ada", "", true},
+    {"ABlankBeforeTheCode", " *", "", "", "", false},
+    {"ABlankAfterTheCode", "* ", "", "", "", false},
+    {"TheCodeTwice", "**", "", "", "", false},
+    {"ALetterBeforeTheCode", "x*", "", "", "", false},
+    {"TheSameKeyWithoutShift", "8", "", "", "", false},
+    {"ABlankAfterTheCodeWithAllFour", "* ", "4217", "Lovelace, Ada", "Hopper", true},
+};
+void PrintTo(const OkRuleRow& row, std::ostream* out) { *out << row.name; }
+class OkRule : public SignInTest, public ::testing::WithParamInterface<OkRuleRow> {};
+
+TEST_P(OkRule, NeedsFourFilledBoxesOrExactlyTheBypassCodeInPeriod) {
+    const OkRuleRow& row = GetParam();
+    type(signIn->txtID, row.id);
+    type(signIn->txtName, row.studentName);
+    type(signIn->txtTeacher, row.teacher);
+    type(signIn->txtPeriod, row.period);
+    EXPECT_EQ(signIn->cmdOk.enabled(), row.okEnabled);
+    EXPECT_EQ(widgetOf(signIn->cmdOk)->isEnabled(), row.okEnabled);
 }
+INSTANTIATE_TEST_SUITE_P(SignInBehaviour, OkRule, ::testing::ValuesIn(OkRuleRows), RowName());
 
 TEST_F(SignInBehaviour, OkComesOnWithTheFourthFilledBoxAndGoesOffWhenOneIsCleared) {
     std::vector<tk::TextBox*> order = {&signIn->txtTeacher, &signIn->txtName, &signIn->txtPeriod, &signIn->txtID};
