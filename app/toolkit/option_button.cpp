@@ -38,10 +38,6 @@ protected:
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
     }
-    void focusOutEvent(QFocusEvent* event) override {
-        QRadioButton::focusOutEvent(event);
-        owner_.focusLost();
-    }
 
 private:
     // Styles draw the circle's edge a shade darker than the window colour, which is faint on
@@ -98,11 +94,6 @@ QColor OptionButton::edgeColour(const QPalette& scheme) const {
     const Colour back = container()->backColor();
     return boundaryColour(toQColor(back, scheme), scheme.color(QPalette::Base),
                           schemeOn(back, scheme).color(QPalette::WindowText));
-}
-
-void OptionButton::focusLost() {
-    if (!onLostFocus || container() == nullptr || container()->containerUnloaded()) return;
-    dispatch([this] { onLostFocus(index()); });
 }
 
 }  // namespace tarnivo::tk

@@ -17,7 +17,6 @@ namespace tarnivo::tk {
 class OptionButton : public WidgetControl {
 public:
     std::function<void(int index)> onClick;
-    std::function<void(int index)> onLostFocus;
 
     [[nodiscard]] bool value() const;
     void setValue(bool selected);
@@ -28,7 +27,6 @@ protected:
 private:
     friend class OptionWidget;
     void userToggled(bool checked);
-    void focusLost();
     // The colour of the circle's edge in `scheme`, clear of the container's background.
     [[nodiscard]] QColor edgeColour(const QPalette& scheme) const;
     QRadioButton* radio_ = nullptr;
