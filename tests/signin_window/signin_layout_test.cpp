@@ -120,7 +120,8 @@ TEST_F(SignInLayout, TabWalksTheBoxesThenOkOnlyWhileEnabledThenExit) {
         }
         return visited;
     };
-    QApplication::setActiveWindow(widgetOf(*signIn));
+    widgetOf(*signIn)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(widgetOf(*signIn)));
     EXPECT_EQ(walk(), (std::vector<std::string>{"txtID", "txtName", "txtTeacher", "cmdExit", "txtPeriod", "txtID"}));
     fillAll();
     EXPECT_EQ(walk(), (std::vector<std::string>{"txtID", "txtName", "txtTeacher", "cmdOk", "cmdExit", "txtPeriod"}));

@@ -162,7 +162,7 @@ protected:
     static frmSample& shownSample() {
         auto& form = Forms::get<frmSample>();
         form.show();
-        QApplication::setActiveWindow(widgetOf(form));
+        widgetOf(form)->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(widgetOf(form)));
         return form;
     }
