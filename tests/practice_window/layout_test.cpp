@@ -25,38 +25,27 @@ namespace {
 // Where a handful of controls are drawn, in pixels from the window's client corner, and
 // what they read there: one of each kind, in each container.
 TEST_F(PracticeWindow, ControlsAreDrawnWhereTheyAreDesigned) {
-    QWidget* window = widgetOf(*form);
-    struct Shown {
-        const tk::WidgetControl* control;
-        QRect pixels;
-        const char* text;
-    };
-    for (const Shown& shown : {
-             Shown{&form->cmdStart, {481, 137, 81, 33}, "Start"},
-             Shown{&form->cmdNew, {366, 248, 81, 33}, "&Next"},
-             Shown{&form->fraKey, {213, 29, 163, 115}, "Key"},
-             Shown{&form->txtAnswer[1], {27 + 239, 151 + 92, 71, 36}, ""},
-             Shown{&form->optAnswerForm[6], {27 + 3 + 9, 151 + 17 + 256, 16, 21}, ""},
+    for (const auto& [control, pixels, text] : {
+             std::tuple<const tk::Control*, QRect, const char*>{&form->cmdStart, {481, 137, 81, 33}, "Start"},
+             {&form->cmdNew, {366, 248, 81, 33}, "&Next"},
+             {&form->fraKey, {213, 29, 163, 115}, ""},
+             {&form->txtAnswer[1], {27 + 239, 151 + 92, 71, 36}, ""},
+             {&form->optAnswerForm[6], {27 + 3 + 9, 151 + 17 + 256, 16, 21}, ""},
          }) {
-        QWidget* widget = widgetOf(*shown.control);
-        SCOPED_TRACE(shown.control->fullName());
-        EXPECT_EQ(QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()), shown.pixels);
-        EXPECT_TRUE(widget->isVisible());
-        if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
-            EXPECT_EQ(button->text().toStdString(), shown.text);
-        }
+        EXPECT_EQ(tarnivo::testing::drawnWidget(*control), (tarnivo::testing::DrawnWidget{pixels, text}))
+            << control->fullName();
+        EXPECT_TRUE(widgetOf(*control)->isVisible()) << control->fullName();
     }
     EXPECT_EQ(tk::FrameProbe::drawnCaption(form->fraKey).text.toStdString(), "Key");
 
     // Painted controls: a caption's ink stands inside its box, a border or a line is the box.
-    const QImage grab = window->grab().toImage();
-    const auto dark = [](QRgb pixel) { return qGray(pixel) < 100; };
+    const QImage grab = widgetOf(*form)->grab().toImage();
     for (const auto& [what, area, box, exact] : {
              std::tuple{"Current Problem", QRect(405, 0, 110, 26), QRect(414, 8, 90, 17), false},
              std::tuple{"border of Right", QRect(455, 203, 80, 34), QRect(462, 203, 64, 32), true},
              std::tuple{"fraction bar of the problem", QRect(20, 86, 160, 6), QRect(28, 88, 139, 3), true},
          }) {
-        const QRect ink = tarnivo::testing::boundingBox(grab.copy(area), dark).translated(area.topLeft());
+        const QRect ink = tarnivo::testing::darkInkIn(grab, area);
         EXPECT_TRUE(exact ? ink == box : !ink.isEmpty() && box.contains(ink))
             << what << " drawn at " << ink.x() << ", " << ink.y() << ", " << ink.width() << " x " << ink.height();
     }

@@ -2,10 +2,10 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QImage>
-#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/signin_window/signin_fixture.h"
@@ -19,24 +19,13 @@ using SignInLayout = SignInTest;
 // Where a handful of controls are drawn, in pixels from the window's corner, and what they
 // read there: each kind once, and each box's type.
 TEST_F(SignInLayout, ControlsAreDrawnWhereTheyAreDesigned) {
-    QWidget* window = widgetOf(*signIn);
-    struct Shown {
-        const tk::WidgetControl* control;
-        QRect pixels;
-        const char* text;
-    };
-    for (const Shown& shown : {
-             Shown{&signIn->cmdOk, {80, 272, 81, 33}, "OK"},
-             Shown{&signIn->cmdExit, {184, 272, 81, 33}, "Exit"},
-             Shown{&signIn->txtPeriod, {40, 32, 45, 33}, ""},
-             Shown{&signIn->txtName, {40, 160, 249, 33}, ""},
+    for (const auto& [control, pixels, text] : {
+             std::tuple<const tk::Control*, QRect, const char*>{&signIn->cmdOk, {80, 272, 81, 33}, "OK"},
+             {&signIn->cmdExit, {184, 272, 81, 33}, "Exit"},
+             {&signIn->txtPeriod, {40, 32, 45, 33}, ""},
+             {&signIn->txtName, {40, 160, 249, 33}, ""},
          }) {
-        QWidget* widget = widgetOf(*shown.control);
-        SCOPED_TRACE(shown.control->name());
-        EXPECT_EQ(QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()), shown.pixels);
-        if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
-            EXPECT_EQ(button->text().toStdString(), shown.text);
-        }
+        EXPECT_EQ(drawnWidget(*control), (DrawnWidget{pixels, text})) << control->name();
     }
     for (const tk::TextBox* box : {&signIn->txtPeriod, &signIn->txtID, &signIn->txtName, &signIn->txtTeacher}) {
         const QFontInfo font(widgetOf(*box)->font());
@@ -44,11 +33,8 @@ TEST_F(SignInLayout, ControlsAreDrawnWhereTheyAreDesigned) {
         EXPECT_FALSE(font.bold()) << box->name();
     }
     // A caption's ink stands inside its label, left-aligned above its box.
-    const QImage grab = window->grab().toImage();
     const QRect nameCaption(40, 136, 97, 17);
-    const QRect ink = boundingBox(grab.copy(nameCaption.adjusted(-8, -8, 8, 8)), [](QRgb pixel) {
-                          return qGray(pixel) < 100;
-                      }).translated(nameCaption.topLeft() - QPoint(8, 8));
+    const QRect ink = darkInkIn(widgetOf(*signIn)->grab().toImage(), nameCaption.adjusted(-8, -8, 8, 8));
     EXPECT_TRUE(!ink.isEmpty() && nameCaption.contains(ink) && ink.left() - nameCaption.left() <= 2)
         << "Name (Last, First) drawn at " << ink.x() << ", " << ink.y() << ", " << ink.width() << " x " << ink.height();
     EXPECT_EQ(signIn->lblNameTitle.caption(), "Name (Last, First)");

@@ -84,6 +84,10 @@ QRect boundingBox(const QImage& image, const PixelTest& test) {
     return box;
 }
 
+QRect darkInkIn(const QImage& image, const QRect& area) {
+    return boundingBox(image.copy(area), [](QRgb pixel) { return qGray(pixel) < 100; }).translated(area.topLeft());
+}
+
 QRect rowBand(const QImage& image, const PixelTest& test, double share) {
     QRect tallest;
     int runStart = -1;

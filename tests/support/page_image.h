@@ -28,6 +28,9 @@ double smallestWordHeight(const QString& pdfPath);
 using PixelTest = std::function<bool(QRgb)>;
 // The smallest rectangle holding every pixel that passes the test; empty when none does.
 QRect boundingBox(const QImage& image, const PixelTest& test);
+// The smallest rectangle around the dark ink (grey below 100) inside `area` of the image, in
+// the image's coordinates; empty when there is none.
+QRect darkInkIn(const QImage& image, const QRect& area);
 // The tallest run of rows in which at least `share` of the pixels pass the test, so that
 // thin lines and antialiased text of the same colour do not count.
 QRect rowBand(const QImage& image, const PixelTest& test, double share);

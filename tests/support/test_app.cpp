@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -59,6 +60,19 @@ void resetProgram() {
 
 QWidget* widgetOf(const tk::Control& control) { return control.widget(); }
 QWidget* widgetOf(const tk::Window& window) { return window.surface(); }
+
+DrawnWidget drawnWidget(const tk::Control& control) {
+    QWidget* widget = control.widget();
+    if (widget == nullptr) return {};
+    const auto* button = qobject_cast<const QPushButton*>(widget);
+    return {QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size()),
+            button != nullptr ? button->text().toStdString() : std::string()};
+}
+
+void PrintTo(const DrawnWidget& drawn, std::ostream* out) {
+    const QRect& r = drawn.pixels;
+    *out << r.width() << " x " << r.height() << " at " << r.x() << ", " << r.y() << " \"" << drawn.text << '"';
+}
 
 QImage grabWindow(const tk::Window& window, const std::string& name) {
     QWidget* widget = window.surface();

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,16 @@ void resetProgram();
 // The widget behind a control, for simulated input.
 QWidget* widgetOf(const tk::Control& control);
 QWidget* widgetOf(const tk::Window& window);
+
+// Where a control's widget stands in its window, in pixels, and the text it shows if it is a
+// push button.
+struct DrawnWidget {
+    QRect pixels;
+    std::string text;
+    friend bool operator==(const DrawnWidget&, const DrawnWidget&) = default;
+};
+DrawnWidget drawnWidget(const tk::Control& control);
+void PrintTo(const DrawnWidget& drawn, std::ostream* out);
 
 // Grabs a window's client area and saves it as build/screens/<name>.png for a person to look at.
 QImage grabWindow(const tk::Window& window, const std::string& name);
