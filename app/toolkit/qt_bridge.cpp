@@ -119,7 +119,9 @@ QString installedFace(const std::string& face) {
     static std::map<std::string, QString> found;
     auto known = found.find(face);
     if (known == found.end()) {
-        const QStringList installed = QFontDatabase::families();
+        QStringList installed;
+        // A family that more than one foundry makes is listed as "Family [Foundry]".
+        for (const QString& family : QFontDatabase::families()) installed << family.section(QStringLiteral(" ["), 0, 0);
         QString chosen = toQString(face);
         if (!installed.contains(chosen, Qt::CaseInsensitive)) {
             for (const QString& substitute : substitutesFor(face)) {
